@@ -14,7 +14,9 @@ FieldSettings ResultSettings(ResultId id) {
     return {d.valueType, 2, kFieldMin, kFieldMax, 0};
 }
 
-const ChoiceDefinition& Choice(ChoiceId id) { return kChoices[static_cast<std::size_t>(id)]; }
+const ChoiceDefinition& Choice(ChoiceId id) {
+    return kChoices[static_cast<std::size_t>(id)];
+}
 
 } // namespace
 

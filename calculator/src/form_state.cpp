@@ -55,7 +55,9 @@ void FormState::clickRadio(RadioId id) {
     CalcularClick(); // the change of the button that gained it
 }
 
-void FormState::doubleClickRadio(RadioId /*id*/) { CalcularClick(); }
+void FormState::doubleClickRadio(RadioId /*id*/) {
+    CalcularClick();
+}
 
 void FormState::pressSpaceOnRadio(RadioId id) {
     if (!fields_.isChecked(id)) {

@@ -10,8 +10,7 @@ namespace quellfin {
 
 bool SameValue(double a, double b) noexcept {
     constexpr double kEpsilon = 1e-12;
-    const double tolerance =
-        std::max(std::min(std::fabs(a), std::fabs(b)) * kEpsilon, kEpsilon);
+    const double tolerance = std::max(std::min(std::fabs(a), std::fabs(b)) * kEpsilon, kEpsilon);
     return std::fabs(a - b) <= tolerance;
 }
 
@@ -102,7 +101,9 @@ void NumberField::commit(std::string_view text) {
     }
 }
 
-void NumberField::setText(std::string_view text) { text_.assign(text); }
+void NumberField::setText(std::string_view text) {
+    text_.assign(text);
+}
 
 bool NumberField::commitIfEdited() {
     if (!isEdited()) {
@@ -112,7 +113,9 @@ bool NumberField::commitIfEdited() {
     return true;
 }
 
-void NumberField::revert() { text_ = textOf(stored_); }
+void NumberField::revert() {
+    text_ = textOf(stored_);
+}
 
 void NumberField::takeOver() {
     double x = ParseNumber(text_, *separators_).value_or(stored_);

@@ -56,8 +56,8 @@ void BuildReport(Report& out, const FieldSet& f, const Quantities& q, char32_t d
     line(1) << "VIDROS (sem tampa)";
     line(2) << "Vidro de fundo: " << q.bottomlength / 10 << " x " << q.bottomwidth / 10
             << " cm - 1 unidade";
-    line(3) << "Vidro dianteiro e traseiro: " << q.frontlength / 10 << " x "
-            << q.frontheight / 10 << " cm - 2 unidades";
+    line(3) << "Vidro dianteiro e traseiro: " << q.frontlength / 10 << " x " << q.frontheight / 10
+            << " cm - 2 unidades";
     line(4) << "Vidros laterais: " << q.sidelength / 10 << " x " << q.sideheight / 10
             << " cm - 2 unidades";
     line(5) << "Espessura do vidro: " << f.steklo.value() << " mm ";

@@ -68,12 +68,30 @@ struct Scenario {
 
 TEST(Calculation, PumpRatesRoundHalvesToEven) {
     const Scenario cases[] = {
-        {"shirina 50", {{InputId::steklo, "0"}, {InputId::voda, "0"}, {InputId::dlina, "100"},
-                        {InputId::shirina, "50"}, {InputId::visota, "50"}}, 0, 1, true,
-         250, 200, 1000},
-        {"shirina 70", {{InputId::steklo, "0"}, {InputId::voda, "0"}, {InputId::dlina, "100"},
-                        {InputId::shirina, "70"}, {InputId::visota, "50"}}, 0, 1, true,
-         350, 400, 1400},
+        {"shirina 50",
+         {{InputId::steklo, "0"},
+          {InputId::voda, "0"},
+          {InputId::dlina, "100"},
+          {InputId::shirina, "50"},
+          {InputId::visota, "50"}},
+         0,
+         1,
+         true,
+         250,
+         200,
+         1000},
+        {"shirina 70",
+         {{InputId::steklo, "0"},
+          {InputId::voda, "0"},
+          {InputId::dlina, "100"},
+          {InputId::shirina, "70"},
+          {InputId::visota, "50"}},
+         0,
+         1,
+         true,
+         350,
+         400,
+         1400},
     };
     for (const auto& c : cases) {
         FormState form;

@@ -1,7 +1,6 @@
 #include "quellfin/form_state.hpp"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace quellfin {
@@ -47,8 +46,7 @@ TEST(FormState, ChoiceListsRunOncePerChangeOfEntry) {
     form.select(ChoiceId::riba, 3); // already selected
     EXPECT_EQ(log.runs(), 0);
     for (int i = 0; i < 2; ++i) { // two wheel steps from "Médio" to "Muito"
-        form.select(ChoiceId::riba,
-                    form.fields().riba.indexAfter(ChoiceList::Move::Next));
+        form.select(ChoiceId::riba, form.fields().riba.indexAfter(ChoiceList::Move::Next));
     }
     EXPECT_EQ(form.fields().riba.selectedText(), "Muito");
     EXPECT_EQ(log.runs(), 2);
@@ -89,7 +87,8 @@ TEST(FormState, RadioClickRunsInTheOrderOfTheEvents) {
     form.pressSpaceOnRadio(RadioId::RadioButton2); // checked: nothing
     EXPECT_EQ(log.methods.size(), 5U);
     form.pressSpaceOnRadio(RadioId::RadioButton1);
-    EXPECT_EQ(log.methods, (std::vector<bool>{true, false, false, false, false, false, true, true}));
+    EXPECT_EQ(log.methods,
+              (std::vector<bool>{true, false, false, false, false, false, true, true}));
     EXPECT_TRUE(form.fields().isChecked(RadioId::RadioButton1));
     EXPECT_FALSE(form.fields().isChecked(RadioId::RadioButton2));
 }

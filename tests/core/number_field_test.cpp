@@ -1,8 +1,7 @@
 #include "quellfin/number_field.hpp"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace quellfin {
@@ -37,7 +36,10 @@ TEST(NumberField, IntegerFieldReadsBackTheRoundedNumberWithinRange) {
         double stored;
         double expected;
     } cases[] = {
-        {72.5, 72}, {73.5, 74}, {-3, 0}, {250000, 100000},
+        {72.5, 72},
+        {73.5, 74},
+        {-3, 0},
+        {250000, 100000},
         {std::numeric_limits<double>::quiet_NaN(), 0},
         {std::numeric_limits<double>::infinity(), 100000},
         {-std::numeric_limits<double>::infinity(), 0},
@@ -106,7 +108,7 @@ TEST(NumberField, CommitMakesTheValueTheTypedNumberHeldAndRounded) {
         {steklo, point, "-5", 0, "0.0"},
         {steklo, point, "250000", 100000, "100000.0"},
         {steklo, point, "", 0, "0.0"},
-        {steklo, point, "1-2", 4, "4.0"},   // not a number: the previous value comes back
+        {steklo, point, "1-2", 4, "4.0"}, // not a number: the previous value comes back
         {steklo, point, "abc", 4, "4.0"},
         {dlina, point, "1e3", 1000, "1000.00"},
         {dlina, point, "99999.999", 100000, "100000.00"},

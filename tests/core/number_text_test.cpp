@@ -1,8 +1,7 @@
 #include "quellfin/number_text.hpp"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <optional>
 
@@ -29,8 +28,8 @@ TEST(NumberText, GeneralFormatWithFifteenDigits) {
         {39.5, "39.5"},
         {100, "100"},
         {0.0012, "0.0012"},
-        {9999999999999999.0, "1E16"},  // carry out of the first digit
-        {999999999999999.9, "1E15"},   // rounds up to 10^15 on the 15th digit
+        {9999999999999999.0, "1E16"}, // carry out of the first digit
+        {999999999999999.9, "1E15"},  // rounds up to 10^15 on the 15th digit
         {1.5e300, "1.5E300"},
         {-2e-300, "-2E-300"},
         {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
@@ -56,11 +55,23 @@ TEST(FixedText, CutsEighteenDigitsAndRoundsTiesAwayFromZero) {
         int decimals;
         const char* expected;
     } cases[] = {
-        {60, 2, "60.00"},     {4, 1, "4.0"},        {4.25, 1, "4.3"},    {-4.25, 1, "-4.3"},
-        {0.125, 2, "0.13"},   {8.831, 2, "8.83"},   {60.126, 2, "60.13"}, {0.005, 2, "0.01"},
-        {9.995, 2, "9.99"},   // 9.99499999999999922 on 18 digits
-        {0.0049, 2, "0.00"},  {99.996, 2, "100.00"}, {0.96, 1, "1.0"},   {0, 2, "0.00"},
-        {-0.001, 2, "-0.00"}, {100000, 2, "100000.00"}, {0.00001, 1, "0.0"}, {7.5, 0, "8"},
+        {60, 2, "60.00"},
+        {4, 1, "4.0"},
+        {4.25, 1, "4.3"},
+        {-4.25, 1, "-4.3"},
+        {0.125, 2, "0.13"},
+        {8.831, 2, "8.83"},
+        {60.126, 2, "60.13"},
+        {0.005, 2, "0.01"},
+        {9.995, 2, "9.99"}, // 9.99499999999999922 on 18 digits
+        {0.0049, 2, "0.00"},
+        {99.996, 2, "100.00"},
+        {0.96, 1, "1.0"},
+        {0, 2, "0.00"},
+        {-0.001, 2, "-0.00"},
+        {100000, 2, "100000.00"},
+        {0.00001, 1, "0.0"},
+        {7.5, 0, "8"},
         {1e20, 1, "100000000000000000000.0"},
     };
     for (const auto& c : cases) {
@@ -81,12 +92,12 @@ TEST(ParseNumber, FollowsTheLocaleSeparators) {
     const Separators space{U'.', U'\u00A0'};
     const Separators narrow{U',', U'\u202F'};
     const ParseCase cases[] = {
-        {"60.5", comma, 605},       // "." is the thousands separator there
+        {"60.5", comma, 605}, // "." is the thousands separator there
         {"60,5", comma, 60.5},
         {"60,126", comma, 60.126},
         {"60,5", point, 605},
         {"60.5", point, 60.5},
-        {"60.5", space, 60.5},      // neither "." nor "," is a separator: both are decimals
+        {"60.5", space, 60.5}, // neither "." nor "," is a separator: both are decimals
         {"60,5", space, 60.5},
         {"1\u00A0000.5", space, 1000.5},
         {"1\u202F000,25", narrow, 1000.25},
@@ -99,7 +110,7 @@ TEST(ParseNumber, FollowsTheLocaleSeparators) {
         {"1e3", point, 1000},
         {"1E+3", point, 1000},
         {"2.5e-1", point, 0.25},
-        {"1e-400", point, 0.0},     // underflow reads as zero
+        {"1e-400", point, 0.0}, // underflow reads as zero
         {"1-2", point, std::nullopt},
         {"", point, std::nullopt},
         {".", point, std::nullopt},
@@ -107,7 +118,7 @@ TEST(ParseNumber, FollowsTheLocaleSeparators) {
         {"e5", point, std::nullopt},
         {"1e", point, std::nullopt},
         {"1e+", point, std::nullopt},
-        {"1.2.3", comma, 123},      // thousands separators are simply dropped
+        {"1.2.3", comma, 123}, // thousands separators are simply dropped
         {"1,2,3", comma, std::nullopt},
         {"12abc", point, std::nullopt},
         {"1e400", point, std::nullopt}, // beyond the range of a double

@@ -2,7 +2,6 @@
 #include "quellfin/report.hpp"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -50,7 +49,9 @@ const std::vector<std::string> kDefaultReport = {
     "",
 };
 
-std::vector<std::string> Lines(const Report& report) { return {report.begin(), report.end()}; }
+std::vector<std::string> Lines(const Report& report) {
+    return {report.begin(), report.end()};
+}
 
 // The expected report with some lines replaced (numbered from 1).
 std::vector<std::string> DefaultWith(std::initializer_list<std::pair<int, const char*>> changes) {
@@ -80,17 +81,18 @@ TEST(Report, DefaultTankBottomBetweenTheWalls) {
 
 TEST(Report, CommaLocaleChangesOnlyTheFractions) {
     FormState form({U',', U'.'});
-    EXPECT_EQ(Lines(form.report()), DefaultWith({
-                                        {3, "Vidro dianteiro e traseiro: 60 x 39,5 cm - 2 unidades"},
-                                        {4, "Vidros laterais: 29 x 39,5 cm - 2 unidades"},
-                                        {17, "Peso do substrato: 15,56 kg "},
-                                        {20, "Peso do vidro: 8,83 kg "},
-                                        {22, "Peso do aquário sem água: 9,1 kg "},
-                                        {23, "Peso com água: 72,1 kg "},
-                                        {24, "Peso com água e substrato: 77,3 kg "},
-                                        {31, "Tempo de exposição: 2,4-3,9 horas "},
-                                        {32, "Exposição recomendada: 3,2 horas "},
-                                    }));
+    EXPECT_EQ(Lines(form.report()),
+              DefaultWith({
+                  {3, "Vidro dianteiro e traseiro: 60 x 39,5 cm - 2 unidades"},
+                  {4, "Vidros laterais: 29 x 39,5 cm - 2 unidades"},
+                  {17, "Peso do substrato: 15,56 kg "},
+                  {20, "Peso do vidro: 8,83 kg "},
+                  {22, "Peso do aquário sem água: 9,1 kg "},
+                  {23, "Peso com água: 72,1 kg "},
+                  {24, "Peso com água e substrato: 77,3 kg "},
+                  {31, "Tempo de exposição: 2,4-3,9 horas "},
+                  {32, "Exposição recomendada: 3,2 horas "},
+              }));
     form.clickRadio(RadioId::RadioButton2);
     EXPECT_EQ(form.report()[30], "Tempo de exposição: 2,3-3,7 horas ");
     EXPECT_EQ(form.report()[13], "Tipo: Areia ou Basalto (1,5)");

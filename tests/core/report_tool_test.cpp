@@ -1,9 +1,7 @@
+#include "quellfin/form_state.hpp"
 #include "report_cli.hpp"
 
-#include "quellfin/form_state.hpp"
-
 #include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
@@ -51,7 +49,8 @@ TEST(ReportTool, AppliesActionsInOrderWithTheGivenSeparators) {
     form.select(ChoiceId::plotnost, 2);
     form.clickRadio(RadioId::RadioButton2);
     form.select(ChoiceId::riba, 0);
-    EXPECT_EQ(RunTool({"grunt=10", "plotnost=2", "click=2", "riba=0"}).out, ReportText(form.report()));
+    EXPECT_EQ(RunTool({"grunt=10", "plotnost=2", "click=2", "riba=0"}).out,
+              ReportText(form.report()));
 }
 
 TEST(ReportTool, TakesSeparatorsFromTheLocaleUnlessTold) {
@@ -63,10 +62,13 @@ TEST(ReportTool, TakesSeparatorsFromTheLocaleUnlessTold) {
 
 TEST(ReportTool, RejectsBadArgumentsWithOneLineAndStatusTwo) {
     const std::vector<std::vector<std::string_view>> cases = {
-        {"length=60"},        {"dlina"},        {"riba=6"},         {"riba=-1"},
-        {"riba=1.0"},         {"rastenia="},    {"plotnost=x"},     {"click=3"},
-        {"click="},           {"--decimal"},    {"--decimal", ",,"}, {"--thousands", ""},
-        {"--verbose"},        {"dlina=1", "bogus"},
+        {"length=60"},       {"dlina"},
+        {"riba=6"},          {"riba=-1"},
+        {"riba=1.0"},        {"rastenia="},
+        {"plotnost=x"},      {"click=3"},
+        {"click="},          {"--decimal"},
+        {"--decimal", ",,"}, {"--thousands", ""},
+        {"--verbose"},       {"dlina=1", "bogus"},
     };
     for (const auto& args : cases) {
         const ToolRun run = RunTool(args);
@@ -85,7 +87,8 @@ TEST(ReportTool, HelpGoesToStandardOutput) {
 }
 
 TEST(ReportTool, AcceptsAMultiByteSeparator) {
-    const ToolRun run = RunTool({"--decimal", "\u066B", "--thousands", "\u202F", "dlina=1\u202F000\u066B5"});
+    const ToolRun run =
+        RunTool({"--decimal", "\u066B", "--thousands", "\u202F", "dlina=1\u202F000\u066B5"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(SplitLines(run.out).at(1), "Vidro de fundo: 1000\u066B5 x 30 cm - 1 unidade");
 }

@@ -64,8 +64,8 @@ inline constexpr std::array<ResultDefinition, kResultCount> kResults{{
 
 inline constexpr std::array<std::string_view, 3> kPlotnostItems{
     "Areia ou Basalto (1,5)", "Propping agents (1,8)", "Pedras de mármore (2,7)"};
-inline constexpr std::array<std::string_view, 3> kRasteniaItems{
-    "Quase sem plantas", "Com plantas", "Tem muitas plantas"};
+inline constexpr std::array<std::string_view, 3> kRasteniaItems{"Quase sem plantas", "Com plantas",
+                                                                "Tem muitas plantas"};
 inline constexpr std::array<std::string_view, 6> kRibaItems{
     "Somente plantas", "Muito pouco", "Pouco", "Médio", "Alta quantidade", "Muito"};
 
@@ -133,9 +133,7 @@ public:
     }
 
     NumberField& input(InputId id) noexcept { return this->*kInputMembers[Index(id)]; }
-    const NumberField& input(InputId id) const noexcept {
-        return this->*kInputMembers[Index(id)];
-    }
+    const NumberField& input(InputId id) const noexcept { return this->*kInputMembers[Index(id)]; }
     NumberField& result(ResultId id) noexcept { return this->*kResultMembers[Index(id)]; }
     const NumberField& result(ResultId id) const noexcept {
         return this->*kResultMembers[Index(id)];
@@ -150,8 +148,8 @@ private:
         return static_cast<std::size_t>(id);
     }
     static constexpr std::array<NumberField FieldSet::*, kInputCount> kInputMembers{
-        &FieldSet::dlina, &FieldSet::visota, &FieldSet::shirina, &FieldSet::steklo,
-        &FieldSet::sloi,  &FieldSet::zatirka, &FieldSet::grunt,  &FieldSet::voda};
+        &FieldSet::dlina, &FieldSet::visota,  &FieldSet::shirina, &FieldSet::steklo,
+        &FieldSet::sloi,  &FieldSet::zatirka, &FieldSet::grunt,   &FieldSet::voda};
     static constexpr std::array<NumberField FieldSet::*, kResultCount> kResultMembers{
         &FieldSet::total,        &FieldSet::real,  &FieldSet::vespustogo, &FieldSet::bezgrunta,
         &FieldSet::nasosminimum, &FieldSet::nasos, &FieldSet::vesgrunta};
