@@ -1,0 +1,64 @@
+#pragma once
+
+#include "quellfin/form_state.hpp"
+#include "widgets.hpp"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string_view>
+
+class QMenuBar;
+class QPlainTextEdit;
+class QUrl;
+
+namespace quellfin::shell {
+
+// The regional separators of a Qt locale (its first character each; "." and "," where it has none).
+Separators SeparatorsOf(const QLocale& locale);
+
+// The main window: the calculator's fields as widgets in their groups, the construction pictures,
+// the report and the menu bar, all at fixed positions in a window that cannot be resized.
+class TMainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds every component with its defaults, then runs the recalculation once, so the report is
+    // there before the window first shows.
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    [[nodiscard]] FormState& form() noexcept { return form_; }
+
+    // The recalculation every input runs.
+    void CalcularClick();
+    // "Sair": ends the application.
+    void MenuItem5Click();
+
+    // Hands `url` to the opener (the desktop's browser unless replaced) and returns at once.
+    using UrlOpener = std::function<void(const QUrl&)>;
+    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+    void openLink(std::string_view url) const;
+
+    // Reads the system locale's separators again and rewrites the texts with them.
+    void updateSeparators();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildGroups();
+    void showForm();
+
+    FormState form_;
+    QMenuBar* MenuBar1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    std::array<NumberBox*, kInputCount> numberBoxes_{};
+    std::array<RadioBox*, 2> radioButtons_{};
+    UrlOpener openUrl_;
+};
+
+} // namespace quellfin::shell
+
+// The one main window, once it has been created.
+extern quellfin::shell::TMainForm* MainForm;

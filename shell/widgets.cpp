@@ -1,0 +1,190 @@
+#include "widgets.hpp"
+
+#include <QKeyEvent>
+#include <QValidator>
+#include <QWheelEvent>
+
+namespace quellfin::shell {
+
+namespace {
+
+// Lets in what a number can be typed with: digits, signs, separators, an exponent and blanks.
+// Anything else is refused at the keyboard; whatever gets in is read when committed.
+class NumberCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        for (const QChar c : input) {
+            const bool allowed = c.isDigit() || c.isSpace() || c.unicode() > 0x7F ||
+                                 QStringLiteral("+-.,eE").contains(c);
+            if (!allowed) {
+                return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+bool HasModifier(const QKeyEvent* event) {
+    return (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier;
+}
+
+} // namespace
+
+NumberBox::NumberBox(NumberField& field, QWidget* parent) : QLineEdit(parent), field_(field) {
+    setAlignment(Qt::AlignCenter);
+    setValidator(new NumberCharacters(this));
+    setText(QString::fromStdString(field_.text()));
+    connect(this, &QLineEdit::textEdited, this,
+            [this](const QString& text) { field_.setText(text.toStdString()); });
+}
+
+void NumberBox::showFieldText() {
+    const QString text = QString::fromStdString(field_.text());
+    if (this->text() != text) {
+        setText(text);
+    }
+}
+
+void NumberBox::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        field_.commitIfEdited();
+        break;
+    case Qt::Key_Escape:
+        field_.revert();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        field_.takeOver();
+        break;
+    default:
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    showFieldText();
+    event->accept();
+}
+
+void NumberBox::focusOutEvent(QFocusEvent* event) {
+    // A popup (our own context menu, say) takes the focus only for a moment.
+    if (event->reason() != Qt::PopupFocusReason && field_.commitIfEdited()) {
+        showFieldText();
+    }
+    QLineEdit::focusOutEvent(event);
+}
+
+void NumberBox::wheelEvent(QWheelEvent* event) {
+    field_.takeOver();
+    showFieldText();
+    event->accept();
+}
+
+ChoiceBox::ChoiceBox(ChoiceList& list, QWidget* parent) : QComboBox(parent), list_(list) {
+    for (const std::string& item : list_.items()) {
+        addItem(QString::fromStdString(item));
+    }
+    setCurrentIndex(list_.itemIndex());
+    connect(this, &QComboBox::currentIndexChanged, this,
+            [this](int index) { list_.select(index); });
+}
+
+void ChoiceBox::keyPressEvent(QKeyEvent* event) {
+    using Move = ChoiceList::Move;
+    if (HasModifier(event)) {
+        QComboBox::keyPressEvent(event); // Alt+Down opens the list
+        return;
+    }
+    int target = -1;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        target = list_.indexAfter(Move::Previous);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        target = list_.indexAfter(Move::Next);
+        break;
+    case Qt::Key_Home:
+        target = list_.indexAfter(Move::First);
+        break;
+    case Qt::Key_End:
+        target = list_.indexAfter(Move::Last);
+        break;
+    case Qt::Key_PageUp:
+        target = list_.indexAfter(Move::PageBack);
+        break;
+    case Qt::Key_PageDown:
+        target = list_.indexAfter(Move::PageForward);
+        break;
+    default:
+        if (const QString text = event->text(); text.size() == 1 && text[0].isLetter()) {
+            target = list_.indexForLetter(text[0].unicode());
+            if (target < 0) {
+                event->accept();
+                return;
+            }
+            break;
+        }
+        QComboBox::keyPressEvent(event);
+        return;
+    }
+    setCurrentIndex(target);
+    event->accept();
+}
+
+void ChoiceBox::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (delta != 0) {
+        setCurrentIndex(
+            list_.indexAfter(delta < 0 ? ChoiceList::Move::Next : ChoiceList::Move::Previous));
+    }
+    event->accept();
+}
+
+RadioBox::RadioBox(FormState& form, RadioId id, const QString& text, QWidget* parent)
+    : QRadioButton(text, parent), form_(form), id_(id) {
+    setAutoExclusive(false); // the form keeps the pair exclusive, in its own order of events
+    showFormState();
+    connect(this, &QAbstractButton::clicked, this, [this] { form_.clickRadio(id_); });
+}
+
+void RadioBox::showFormState() {
+    setChecked(form_.fields().isChecked(id_));
+}
+
+void RadioBox::nextCheckState() {
+    // The form decides; showFormState() follows it.
+}
+
+void RadioBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !HasModifier(event)) {
+        if (!event->isAutoRepeat()) {
+            spaceDown_ = true;
+        }
+        event->accept();
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
+}
+
+void RadioBox::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        if (spaceDown_) {
+            spaceDown_ = false;
+            form_.pressSpaceOnRadio(id_);
+        }
+        event->accept();
+        return;
+    }
+    QRadioButton::keyReleaseEvent(event);
+}
+
+void RadioBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click: no second click, and its release fires nothing.
+    form_.doubleClickRadio(id_);
+    event->accept();
+}
+
+} // namespace quellfin::shell

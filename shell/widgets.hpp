@@ -1,0 +1,70 @@
+#pragma once
+
+// Thin views over the calculator's fields: each widget turns the user's actions into calls on its
+// field and shows what the field then holds.
+
+#include "quellfin/choice_list.hpp"
+#include "quellfin/form_state.hpp"
+#include "quellfin/number_field.hpp"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace quellfin::shell {
+
+// A number entry: commits on Enter (keeping the focus) and on losing the focus when its text
+// changed since the last commit; Escape brings back the stored value's text; Up, Down and the
+// wheel take the typed text over without stepping; dragging does nothing.
+class NumberBox : public QLineEdit {
+public:
+    NumberBox(NumberField& field, QWidget* parent);
+
+    // Shows the field's text (after a commit, a store or new separators).
+    void showFieldText();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    NumberField& field_;
+};
+
+// A drop-down list whose selection moves by pick, arrows, Home/End, Page Up/Down, first letter and
+// wheel, with one change notification per change of entry.
+class ChoiceBox : public QComboBox {
+public:
+    ChoiceBox(ChoiceList& list, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    ChoiceList& list_;
+};
+
+// One of the two construction buttons. Qt reports a click after the toggles; the calculator wants
+// the click first, then the changes, so the button leaves its state to the form and shows it.
+class RadioBox : public QRadioButton {
+public:
+    RadioBox(FormState& form, RadioId id, const QString& text, QWidget* parent);
+
+    // Shows whether the form has this button checked.
+    void showFormState();
+
+protected:
+    void nextCheckState() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    FormState& form_;
+    RadioId id_;
+    bool spaceDown_ = false;
+};
+
+} // namespace quellfin::shell
