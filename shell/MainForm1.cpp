@@ -146,12 +146,12 @@ void TMainForm::buildGroups() {
         if (const auto input = std::find_if(kInputs.begin(), kInputs.end(),
                                             [&](const auto& d) { return d.name == c.name; });
             input != kInputs.end()) {
-            auto* box = Named(new NumberBox(form_.fields().input(input->id), group), c.name, c.box);
+            auto* box = Named(new NumberBox(form_, input->id, group), c.name, c.box);
             numberBoxes_[static_cast<std::size_t>(input->id)] = box;
         } else {
             const auto choice = std::find_if(kChoices.begin(), kChoices.end(),
                                              [&](const auto& d) { return d.name == c.name; });
-            Named(new ChoiceBox(form_.fields().choice(choice->id), group), c.name, c.box);
+            Named(new ChoiceBox(form_, choice->id, group), c.name, c.box);
         }
     }
     QGroupBox* construction = groups.at(kConstructionGroup);

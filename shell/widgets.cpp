@@ -31,16 +31,18 @@ bool HasModifier(const QKeyEvent* event) {
 
 } // namespace
 
-NumberBox::NumberBox(NumberField& field, QWidget* parent) : QLineEdit(parent), field_(field) {
+NumberBox::NumberBox(FormState& form, InputId id, QWidget* parent)
+    : QLineEdit(parent), form_(form), id_(id) {
     setAlignment(Qt::AlignCenter);
     setValidator(new NumberCharacters(this));
-    setText(QString::fromStdString(field_.text()));
-    connect(this, &QLineEdit::textEdited, this,
-            [this](const QString& text) { field_.setText(text.toStdString()); });
+    setText(QString::fromStdString(field().text()));
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        form_.apply(EditText{id_, text.toStdString()});
+    });
 }
 
 void NumberBox::showFieldText() {
-    const QString text = QString::fromStdString(field_.text());
+    const QString text = QString::fromStdString(field().text());
     if (this->text() != text) {
         setText(text);
     }
@@ -50,14 +52,14 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        field_.commitIfEdited();
+        form_.apply(CommitInput{id_});
         break;
     case Qt::Key_Escape:
-        field_.revert();
+        form_.apply(RevertInput{id_});
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        field_.takeOver();
+        form_.apply(TakeOverInput{id_});
         break;
     default:
         QLineEdit::keyPressEvent(event);
@@ -69,25 +71,28 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
 
 void NumberBox::focusOutEvent(QFocusEvent* event) {
     // A popup (our own context menu, say) takes the focus only for a moment.
-    if (event->reason() != Qt::PopupFocusReason && field_.commitIfEdited()) {
+    if (event->reason() != Qt::PopupFocusReason && field().isEdited()) {
+        form_.apply(CommitInput{id_});
         showFieldText();
     }
     QLineEdit::focusOutEvent(event);
 }
 
 void NumberBox::wheelEvent(QWheelEvent* event) {
-    field_.takeOver();
+    form_.apply(TakeOverInput{id_});
     showFieldText();
     event->accept();
 }
 
-ChoiceBox::ChoiceBox(ChoiceList& list, QWidget* parent) : QComboBox(parent), list_(list) {
-    for (const std::string& item : list_.items()) {
+ChoiceBox::ChoiceBox(FormState& form, ChoiceId id, QWidget* parent)
+    : QComboBox(parent), form_(form), id_(id) {
+    for (const std::string& item : list().items()) {
         addItem(QString::fromStdString(item));
     }
-    setCurrentIndex(list_.itemIndex());
-    connect(this, &QComboBox::currentIndexChanged, this,
-            [this](int index) { list_.select(index); });
+    setCurrentIndex(list().itemIndex());
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        form_.apply(SelectEntry{id_, index});
+    });
 }
 
 void ChoiceBox::keyPressEvent(QKeyEvent* event) {
@@ -100,27 +105,27 @@ void ChoiceBox::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Up:
     case Qt::Key_Left:
-        target = list_.indexAfter(Move::Previous);
+        target = list().indexAfter(Move::Previous);
         break;
     case Qt::Key_Down:
     case Qt::Key_Right:
-        target = list_.indexAfter(Move::Next);
+        target = list().indexAfter(Move::Next);
         break;
     case Qt::Key_Home:
-        target = list_.indexAfter(Move::First);
+        target = list().indexAfter(Move::First);
         break;
     case Qt::Key_End:
-        target = list_.indexAfter(Move::Last);
+        target = list().indexAfter(Move::Last);
         break;
     case Qt::Key_PageUp:
-        target = list_.indexAfter(Move::PageBack);
+        target = list().indexAfter(Move::PageBack);
         break;
     case Qt::Key_PageDown:
-        target = list_.indexAfter(Move::PageForward);
+        target = list().indexAfter(Move::PageForward);
         break;
     default:
         if (const QString text = event->text(); text.size() == 1 && text[0].isLetter()) {
-            target = list_.indexForLetter(text[0].unicode());
+            target = list().indexForLetter(text[0].unicode());
             if (target < 0) {
                 event->accept();
                 return;
@@ -138,7 +143,7 @@ void ChoiceBox::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
     if (delta != 0) {
         setCurrentIndex(
-            list_.indexAfter(delta < 0 ? ChoiceList::Move::Next : ChoiceList::Move::Previous));
+            list().indexAfter(delta < 0 ? ChoiceList::Move::Next : ChoiceList::Move::Previous));
     }
     event->accept();
 }

@@ -1,11 +1,9 @@
 #pragma once
 
-// Thin views over the calculator's fields: each widget turns the user's actions into calls on its
-// field and shows what the field then holds.
+// Thin views over the calculator's fields: each widget turns the user's events into actions on the
+// form state and shows what its field then holds.
 
-#include "quellfin/choice_list.hpp"
 #include "quellfin/form_state.hpp"
-#include "quellfin/number_field.hpp"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,7 +16,7 @@ namespace quellfin::shell {
 // wheel take the typed text over without stepping; dragging does nothing.
 class NumberBox : public QLineEdit {
 public:
-    NumberBox(NumberField& field, QWidget* parent);
+    NumberBox(FormState& form, InputId id, QWidget* parent);
 
     // Shows the field's text (after a commit, a store or new separators).
     void showFieldText();
@@ -29,21 +27,27 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    NumberField& field_;
+    [[nodiscard]] const NumberField& field() const { return form_.fields().input(id_); }
+
+    FormState& form_;
+    InputId id_;
 };
 
 // A drop-down list whose selection moves by pick, arrows, Home/End, Page Up/Down, first letter and
 // wheel, with one change notification per change of entry.
 class ChoiceBox : public QComboBox {
 public:
-    ChoiceBox(ChoiceList& list, QWidget* parent);
+    ChoiceBox(FormState& form, ChoiceId id, QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    ChoiceList& list_;
+    [[nodiscard]] const ChoiceList& list() const { return form_.fields().choice(id_); }
+
+    FormState& form_;
+    ChoiceId id_;
 };
 
 // One of the two construction buttons. Qt reports a click after the toggles; the calculator wants

@@ -30,19 +30,6 @@ Options:
   --help          show this text
 )";
 
-struct EnterText {
-    InputId id;
-    std::string text;
-};
-struct Select {
-    ChoiceId id;
-    int index;
-};
-struct Click {
-    RadioId id;
-};
-using Action = std::variant<EnterText, Select, Click>;
-
 struct UsageError {
     std::string message;
 };
@@ -61,7 +48,9 @@ std::optional<int> WholeNumber(std::string_view text) {
     return value;
 }
 
-std::variant<Action, UsageError> ParseAction(std::string_view arg) {
+// One argument as the user's actions: typing into a field is an edit followed by Enter.
+using Actions = std::vector<UserAction>;
+std::variant<Actions, UsageError> ParseAction(std::string_view arg) {
     const std::size_t equals = arg.find('=');
     if (equals == std::string_view::npos) {
         return UsageError{"unknown argument '" + std::string(arg) + "'"};
@@ -69,7 +58,7 @@ std::variant<Action, UsageError> ParseAction(std::string_view arg) {
     const std::string_view name = arg.substr(0, equals);
     const std::string_view value = arg.substr(equals + 1);
     if (const auto input = FindByName(kInputs, name); input != kInputs.end()) {
-        return EnterText{input->id, std::string(value)};
+        return Actions{EditText{input->id, std::string(value)}, CommitInput{input->id}};
     }
     if (const auto choice = FindByName(kChoices, name); choice != kChoices.end()) {
         const auto index = WholeNumber(value);
@@ -78,28 +67,18 @@ std::variant<Action, UsageError> ParseAction(std::string_view arg) {
             return UsageError{"'" + std::string(arg) + "': " + std::string(name) +
                               " takes an entry number from 0 to " + std::to_string(count - 1)};
         }
-        return Select{choice->id, *index};
+        return Actions{SelectEntry{choice->id, *index}};
     }
     if (name == "click") {
         if (value == "1") {
-            return Click{RadioId::RadioButton1};
+            return Actions{ClickRadio{RadioId::RadioButton1}};
         }
         if (value == "2") {
-            return Click{RadioId::RadioButton2};
+            return Actions{ClickRadio{RadioId::RadioButton2}};
         }
         return UsageError{"'" + std::string(arg) + "': click takes 1 or 2"};
     }
     return UsageError{"unknown field in '" + std::string(arg) + "'"};
-}
-
-void Apply(FormState& form, const Action& action) {
-    if (const auto* enter = std::get_if<EnterText>(&action)) {
-        form.enterText(enter->id, enter->text);
-    } else if (const auto* select = std::get_if<Select>(&action)) {
-        form.select(select->id, select->index);
-    } else {
-        form.clickRadio(std::get<Click>(action).id);
-    }
 }
 
 } // namespace
@@ -107,7 +86,7 @@ void Apply(FormState& form, const Action& action) {
 int RunReportTool(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
                   Separators localeSeparators) {
     Separators separators = localeSeparators;
-    std::vector<Action> actions;
+    Actions actions;
     const auto fail = [&](const std::string& message) {
         err << "quellfin-report: " << message << " (see --help)\n";
         return kExitUsage;
@@ -139,12 +118,14 @@ int RunReportTool(std::span<const std::string_view> args, std::ostream& out, std
         if (const auto* error = std::get_if<UsageError>(&parsed)) {
             return fail(error->message);
         }
-        actions.push_back(std::move(std::get<Action>(parsed)));
+        for (UserAction& action : std::get<Actions>(parsed)) {
+            actions.push_back(std::move(action));
+        }
     }
 
     FormState form(separators);
-    for (const Action& action : actions) {
-        Apply(form, action);
+    for (const UserAction& action : actions) {
+        form.apply(action);
     }
     out << ReportText(form.report());
     out.flush();

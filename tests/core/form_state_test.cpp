@@ -101,5 +101,31 @@ TEST(FormState, RepeatedRunsMayMoveTheGlassWeightOffItsRounding) {
     EXPECT_EQ(form.fields().vespustogo.value(), 8.831);
 }
 
+TEST(FormState, ARecordedSessionReplaysToTheSameReport) {
+    FormState original;
+    std::vector<UserAction> log;
+    original.setActionRecorder([&](const UserAction& action) { log.push_back(action); });
+    original.apply(EditText{InputId::dlina, "7"});
+    original.apply(EditText{InputId::dlina, "75"});
+    original.apply(TakeOverInput{InputId::dlina});
+    original.apply(EditText{InputId::grunt, "9,5"});
+    original.apply(RevertInput{InputId::grunt});
+    original.apply(EditText{InputId::voda, "2"});
+    original.apply(CommitInput{InputId::voda});
+    original.select(ChoiceId::plotnost, 1);
+    original.clickRadio(RadioId::RadioButton2);
+    original.doubleClickRadio(RadioId::RadioButton2);
+    ASSERT_EQ(log.size(), 10U);
+
+    FormState replayed;
+    for (const UserAction& action : log) {
+        replayed.apply(action);
+    }
+    EXPECT_EQ(replayed.report(), original.report());
+    EXPECT_EQ(replayed.runCount(), original.runCount());
+    EXPECT_EQ(replayed.fields().dlina.value(), 75);
+    EXPECT_EQ(replayed.fields().grunt.text(), "6.00");
+}
+
 } // namespace
 } // namespace quellfin

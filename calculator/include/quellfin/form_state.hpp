@@ -3,6 +3,7 @@
 #include "quellfin/calculation.hpp"
 #include "quellfin/fields.hpp"
 #include "quellfin/report.hpp"
+#include "quellfin/user_action.hpp"
 
 #include <functional>
 #include <string_view>
@@ -42,17 +43,26 @@ public:
         observers_.push_back(std::move(observer));
     }
 
+    // Carries out one action of the user; every recalculation it causes happens inside.
+    void apply(const UserAction& action);
+
+    // Called with every action before it is carried out (to record a session).
+    void setActionRecorder(std::function<void(const UserAction&)> recorder) {
+        recorder_ = std::move(recorder);
+    }
+
+    // Shorthands for common actions.
     // The user replaces the text of an input and presses Enter.
     void enterText(InputId id, std::string_view text);
     // The user picks an entry of a choice list.
-    void select(ChoiceId id, int index) { fields_.choice(id).select(index); }
+    void select(ChoiceId id, int index) { apply(SelectEntry{id, index}); }
     // A mouse click on a radio button: on the unchecked one three runs (the click while the old
     // method still holds, then the change of each button), on the checked one a single run.
-    void clickRadio(RadioId id);
-    // The second press of a double click, after the first click's runs.
-    void doubleClickRadio(RadioId id);
+    void clickRadio(RadioId id) { apply(ClickRadio{id}); }
+    // The second press of a double click, after the first click's runs: one more run.
+    void doubleClickRadio(RadioId id) { apply(DoubleClickRadio{id}); }
     // Space on a focused radio button: a click when it is unchecked, nothing otherwise.
-    void pressSpaceOnRadio(RadioId id);
+    void pressSpaceOnRadio(RadioId id) { apply(SpaceOnRadio{id}); }
 
 private:
     Separators separators_;
@@ -61,6 +71,9 @@ private:
     Report report_;
     long runs_ = 0;
     std::vector<std::function<void()>> observers_;
+    std::function<void(const UserAction&)> recorder_;
+
+    void click(RadioId id);
 };
 
 } // namespace quellfin
