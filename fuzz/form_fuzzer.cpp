@@ -1,0 +1,163 @@
+// The whole form driven by a sequence of user actions decoded from the input.
+//
+// After every action: 37 report lines of expected characters, every result within 0..100000.
+// At the end: a fresh form given the same final inputs writes the same report, apart from the
+// glass-weight lines, which may legitimately differ by the history of the stored glass weight.
+
+#include "quellfin/form_state.hpp"
+#include "quellfin/separators.hpp"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+using namespace quellfin;
+
+namespace {
+
+constexpr std::array<Separators, 4> kSeparators{
+    {{U'.', U','}, {U',', U'.'}, {U',', U'\u202F'}, {U'\u066B', U'\u066C'}}};
+
+// Characters typed into the fields: mostly what numbers are made of.
+constexpr std::string_view kTyping = "0123456789012345678901234567890123456789..,,-+eE 5";
+
+class Reader {
+public:
+    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    [[nodiscard]] bool empty() const { return pos_ >= size_; }
+    std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : 0; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+UserAction Decode(Reader& in) {
+    const std::uint8_t op = in.next();
+    const auto input = static_cast<InputId>(in.next() % kInputCount);
+    switch (op % 8) {
+    case 0: {
+        std::string text;
+        const int length = in.next() % 14;
+        for (int i = 0; i < length; ++i) {
+            const std::uint8_t b = in.next();
+            text += b < 0xF0 ? kTyping[b % kTyping.size()] : static_cast<char>(b);
+        }
+        return EditText{input, text};
+    }
+    case 1:
+    case 2:
+        return CommitInput{input};
+    case 3:
+        return RevertInput{input};
+    case 4:
+        return TakeOverInput{input};
+    case 5:
+        return SelectEntry{static_cast<ChoiceId>(in.next() % kChoiceCount),
+                           static_cast<int>(in.next() % 8) - 1};
+    case 6:
+        return ClickRadio{static_cast<RadioId>(in.next() % 2)};
+    default:
+        return (op & 0x80) != 0 ? UserAction{DoubleClickRadio{static_cast<RadioId>(in.next() % 2)}}
+                                : UserAction{SpaceOnRadio{static_cast<RadioId>(in.next() % 2)}};
+    }
+}
+
+[[noreturn]] void Fail(const char* what, std::string_view detail = {}) {
+    std::fprintf(stderr, "%s: %.*s\n", what, static_cast<int>(detail.size()), detail.data());
+    std::abort();
+}
+
+bool Expected(char32_t c, char32_t decimal) {
+    constexpr std::u32string_view kAccented = U"áãçíé";
+    return (c >= 0x20 && c <= 0x7E) || c == decimal ||
+           kAccented.find(c) != std::u32string_view::npos;
+}
+
+void CheckInvariants(const FormState& form) {
+    const Report& report = form.report();
+    for (const std::string& line : report) {
+        for (std::size_t pos = 0; pos < line.size();) {
+            const DecodedChar c = DecodeUtf8(line, pos);
+            if (!Expected(c.value, form.separators().decimal)) {
+                Fail("unexpected character in the report", line);
+            }
+            pos += c.length;
+        }
+        if (line.find("NAN") != std::string::npos || line.find("INF") != std::string::npos) {
+            Fail("a number that is none in the report", line);
+        }
+    }
+    for (const ResultDefinition& r : kResults) {
+        const double stored = form.fields().result(r.id).storedNumber();
+        if (!(stored >= kFieldMin && stored <= kFieldMax)) {
+            Fail("a result left its range", r.name);
+        }
+    }
+}
+
+// Lines 20 and 22 to 24 print the glass weight, whose stored rounding depends on the history.
+bool DependsOnGlassHistory(std::size_t index) {
+    return index == 19 || (index >= 21 && index <= 23);
+}
+
+// The fields as the last recalculation saw them (an input can move afterwards without a run: Up
+// within the display tolerance stores without committing).
+struct Snapshot {
+    std::array<double, kInputCount> inputs{};
+    std::array<int, kChoiceCount> choices{};
+    bool wallsOnBottom = true;
+};
+
+Snapshot Capture(const FormState& form) {
+    Snapshot s;
+    for (const InputDefinition& d : kInputs) {
+        s.inputs[static_cast<std::size_t>(d.id)] = form.fields().input(d.id).storedNumber();
+    }
+    for (const ChoiceDefinition& d : kChoices) {
+        s.choices[static_cast<std::size_t>(d.id)] = form.fields().choice(d.id).itemIndex();
+    }
+    s.wallsOnBottom = form.fields().RadioButton1Checked;
+    return s;
+}
+
+void CompareWithFreshForm(const FormState& form, const Snapshot& seen) {
+    FormState fresh(form.separators());
+    for (const InputDefinition& d : kInputs) {
+        NumberField& field = fresh.fields().input(d.id);
+        field.store(seen.inputs[static_cast<std::size_t>(d.id)]);
+        if (field.storedNumber() != seen.inputs[static_cast<std::size_t>(d.id)]) {
+            return; // an input stands unrounded where a single store rounds it: no claim
+        }
+    }
+    for (const ChoiceDefinition& d : kChoices) {
+        fresh.select(d.id, seen.choices[static_cast<std::size_t>(d.id)]);
+    }
+    fresh.fields().RadioButton1Checked = seen.wallsOnBottom;
+    fresh.CalcularClick();
+    for (std::size_t i = 0; i < kReportLines; ++i) {
+        if (!DependsOnGlassHistory(i) && fresh.report()[i] != form.report()[i]) {
+            Fail("a fresh form with the same inputs reports otherwise", form.report()[i]);
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Reader in(data, size);
+    FormState form(kSeparators[in.next() % kSeparators.size()]);
+    Snapshot seen = Capture(form);
+    form.addReportObserver([&] { seen = Capture(form); });
+    CheckInvariants(form);
+    for (int actions = 0; !in.empty() && actions < 32; ++actions) {
+        form.apply(Decode(in));
+        CheckInvariants(form);
+    }
+    CompareWithFreshForm(form, seen);
+    return 0;
+}
