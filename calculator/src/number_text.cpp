@@ -1,9 +1,11 @@
 #include "quellfin/number_text.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <system_error>
 
 namespace quellfin {
@@ -109,6 +111,34 @@ bool BelowOne(std::string_view ascii) {
     return position + exponent <= 0;
 }
 
+// The shortest digits that read back as |x| (at most 17), in the same form as Decompose.
+struct ShortestDecimal {
+    std::array<char, 17> digits;
+    std::size_t count;
+    int exponent;
+};
+
+ShortestDecimal DecomposeShortest(double x) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                      std::chars_format::scientific);
+    // "d[.ddd]e[+-]xx"
+    ShortestDecimal decimal{};
+    const char* p = buffer.data();
+    decimal.digits[decimal.count++] = *p++;
+    if (*p == '.') {
+        for (++p; *p != 'e'; ++p) {
+            decimal.digits[decimal.count++] = *p;
+        }
+    }
+    int exponent = 0;
+    for (const char* e = p + 2; e < result.ptr; ++e) {
+        exponent = exponent * 10 + (*e - '0');
+    }
+    decimal.exponent = (p[1] == '-' ? -exponent : exponent) + 1;
+    return decimal;
+}
+
 } // namespace
 
 void AppendNumberText(std::string& out, double x, char32_t decimal) {
@@ -119,34 +149,59 @@ void AppendNumberText(std::string& out, double x, char32_t decimal) {
     if (AppendNonFinite(out, x)) {
         return;
     }
-    Decimal d = Decompose(x);
-    constexpr std::size_t kKept = 15;
-    std::size_t count = kKept;
-    if (d.digits[kKept] >= '5' && Increment(d.digits.data(), kKept)) {
-        d.digits[0] = '1';
-        count = 1;
-        ++d.exponent;
+    // Whole numbers below 10^15 are written with all their digits.
+    if (constexpr double kWhole = 1e15; std::fabs(x) < kWhole && x == std::trunc(x)) {
+        char buffer[20];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x));
+        out.append(buffer, result.ptr);
+        return;
     }
-    while (count > 1 && d.digits[count - 1] == '0') {
+    constexpr std::size_t kKept = 15;
+    std::array<char, kSignificant> digits{};
+    std::size_t count = 0;
+    int exponent = 0;
+    // When the shortest digits that identify x number 15 or fewer, they are also what rounding the
+    // 18 significant digits of x to 15 gives: x lies within half a unit in the last place of them,
+    // which is less than 0.12 units of their 15th digit, so digits 16 to 18 can neither reach 5 nor
+    // leave a borrow that survives the rounding. Only longer numbers, and subnormal ones (whose
+    // last place is coarser), need the exact digits.
+    const bool normal = std::fabs(x) >= std::numeric_limits<double>::min();
+    if (const ShortestDecimal shortest = DecomposeShortest(x); normal && shortest.count <= kKept) {
+        std::copy_n(shortest.digits.begin(), shortest.count, digits.begin());
+        count = shortest.count;
+        exponent = shortest.exponent;
+    } else {
+        const Decimal d = Decompose(x);
+        digits = d.digits;
+        exponent = d.exponent;
+        count = kKept;
+        if (digits[kKept] >= '5' && Increment(digits.data(), kKept)) {
+            digits[0] = '1';
+            count = 1;
+            ++exponent;
+        }
+    }
+    while (count > 1 && digits[count - 1] == '0') {
         --count;
     }
     if (x < 0) {
         out += '-';
     }
-    const int e = d.exponent;
+    const int e = exponent;
     const auto digitsFrom = [&](std::size_t from) {
-        out.append(d.digits.data() + from, count - from);
+        out.append(digits.data() + from, count - from);
     };
     if (e > 15 || e < -3) {
-        out += d.digits[0];
+        out += digits[0];
         if (count > 1) {
             AppendUtf8(out, decimal);
             digitsFrom(1);
         }
         out += 'E';
-        char exponent[8];
-        const auto r = std::to_chars(exponent, exponent + sizeof exponent, e - 1);
-        out.append(exponent, r.ptr);
+        char buffer[8];
+        const auto r = std::to_chars(buffer, buffer + sizeof buffer, e - 1);
+        out.append(buffer, r.ptr);
     } else if (e <= 0) {
         out += '0';
         AppendUtf8(out, decimal);
@@ -158,7 +213,7 @@ void AppendNumberText(std::string& out, double x, char32_t decimal) {
             digitsFrom(0);
             out.append(integerDigits - count, '0');
         } else {
-            out.append(d.digits.data(), integerDigits);
+            out.append(digits.data(), integerDigits);
             AppendUtf8(out, decimal);
             digitsFrom(integerDigits);
         }

@@ -1,9 +1,13 @@
 #include "quellfin/number_text.hpp"
 
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
+#include <random>
+#include <string>
 
 namespace quellfin {
 namespace {
@@ -39,6 +43,69 @@ TEST(NumberText, GeneralFormatWithFifteenDigits) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NumberText(c.x, U'.'), c.expected) << c.expected;
+    }
+}
+
+// The number text taken literally: 18 significant digits of |x|, 15 kept with the 16th rounding
+// half up, trailing zeros dropped. The library takes a shorter road for most numbers.
+std::string LiteralNumberText(double x) {
+    char buffer[40];
+    *std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(x), std::chars_format::scientific,
+                   17)
+         .ptr = '\0';
+    std::string digits{buffer[0]};
+    digits.append(buffer + 2, buffer + 19);
+    int exponent = std::atoi(buffer + 20) + 1;
+    digits.resize(16);
+    const bool up = digits[15] >= '5';
+    digits.resize(15);
+    if (up) {
+        int i = 14;
+        for (; i >= 0 && digits[i] == '9'; --i) {
+            digits[i] = '0';
+        }
+        if (i < 0) {
+            digits = "1";
+            ++exponent;
+        } else {
+            ++digits[i];
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    std::string out = x < 0 ? "-" : "";
+    const auto n = static_cast<int>(digits.size());
+    if (exponent > 15 || exponent < -3) {
+        out += digits.substr(0, 1);
+        if (n > 1) {
+            out += "." + digits.substr(1);
+        }
+        return out + "E" + std::to_string(exponent - 1);
+    }
+    if (exponent <= 0) {
+        return out + "0." + std::string(-exponent, '0') + digits;
+    }
+    if (n <= exponent) {
+        return out + digits + std::string(exponent - n, '0');
+    }
+    return out + digits.substr(0, exponent) + "." + digits.substr(exponent);
+}
+
+TEST(NumberText, AgreesWithTheLiteralRuleAcrossMagnitudes) {
+    std::mt19937_64 random(20261211);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-310, 308);
+    for (int i = 0; i < 200000; ++i) {
+        double x = mantissa(random) * std::pow(10.0, exponent(random));
+        if (i % 3 == 0) { // short decimals, as the calculator mostly prints
+            x = std::round(x * 1000) / 1000;
+        }
+        if (x == 0 || !std::isfinite(x)) {
+            continue;
+        }
+        x = (i % 2 == 0) ? x : -x;
+        ASSERT_EQ(NumberText(x, U'.'), LiteralNumberText(x)) << std::hexfloat << x;
     }
 }
 

@@ -1,0 +1,128 @@
+// Figures of the window, each against a floor measured in the same process.
+//   edit        a committed edit of dlina until Memo1 holds the new report, against a bare
+//               setPlainText of the same 37 lines (median nanoseconds of each)
+//   start       constructing and showing TMainForm until it is exposed and painted, against an
+//               empty window of the same size (median nanoseconds of each)
+//   first-window  a fresh process: nanoseconds from main() to TMainForm exposed and painted, and
+//                 the peak resident memory (KiB) at that point
+//   first-empty   the same for an empty window of the same size
+
+#include "MainForm1.hpp"
+#include "application.hpp"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+using quellfin::shell::TMainForm;
+
+qint64 Median(std::vector<qint64> samples) {
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+// Shows the window and waits, without sleeping, until it is exposed and has painted.
+void ShowAndWait(QWidget& window) {
+    window.show();
+    while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) {
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+}
+
+std::unique_ptr<QWidget> EmptyWindow() {
+    auto window = std::make_unique<QWidget>();
+    window->setFixedSize(938, 667);
+    return window;
+}
+
+void Edit(int rounds) {
+    TMainForm window;
+    ShowAndWait(window);
+    auto* dlina = window.findChild<QLineEdit*>(QStringLiteral("dlina"));
+    auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    dlina->setFocus();
+
+    std::vector<qint64> ours;
+    QElapsedTimer timer;
+    for (int i = 0; i < rounds; ++i) {
+        QTest::keyClick(dlina, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(dlina, i % 2 == 0 ? QStringLiteral("80") : QStringLiteral("60"));
+        timer.start();
+        QTest::keyClick(dlina, Qt::Key_Return); // commit, recalculation, report into Memo1
+        ours.push_back(timer.nsecsElapsed());
+    }
+    const QString report = memo->toPlainText();
+    const QString other = report + QStringLiteral(" ");
+
+    std::vector<qint64> floor;
+    for (int i = 0; i < rounds; ++i) {
+        timer.start();
+        memo->setPlainText(i % 2 == 0 ? report : other);
+        floor.push_back(timer.nsecsElapsed());
+    }
+    std::printf("edit %lld %lld\n", Median(ours), Median(floor));
+}
+
+void Start(int rounds) {
+    std::vector<qint64> ours;
+    std::vector<qint64> floor;
+    QElapsedTimer timer;
+    for (int i = 0; i < rounds; ++i) {
+        timer.start();
+        {
+            TMainForm window;
+            ShowAndWait(window);
+            ours.push_back(timer.nsecsElapsed());
+        }
+        timer.start();
+        {
+            const auto window = EmptyWindow();
+            ShowAndWait(*window);
+            floor.push_back(timer.nsecsElapsed());
+        }
+    }
+    std::printf("start %lld %lld\n", Median(ours), Median(floor));
+}
+
+long PeakResidentKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    quellfin::shell::Application app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("edit")) {
+        Edit(400);
+    } else if (mode == QLatin1String("start")) {
+        Start(30);
+    } else if (mode == QLatin1String("first-window")) {
+        TMainForm window;
+        ShowAndWait(window);
+        std::printf("first %lld %ld\n", sinceStart.nsecsElapsed(), PeakResidentKiB());
+    } else if (mode == QLatin1String("first-empty")) {
+        const auto window = EmptyWindow();
+        ShowAndWait(*window);
+        std::printf("first %lld %ld\n", sinceStart.nsecsElapsed(), PeakResidentKiB());
+    } else {
+        std::fprintf(stderr, "usage: quellfin_window_bench edit|start|first-window|first-empty\n");
+        return 2;
+    }
+    return 0;
+}
