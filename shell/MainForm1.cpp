@@ -12,7 +12,6 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QSvgWidget>
 #include <QUrl>
 #include <map>
 
@@ -163,7 +162,7 @@ void TMainForm::buildGroups() {
         WidenToFit(radioButtons_[i], kConstructionGroup, r.box);
     }
     for (const PictureLayout& p : kPictures) {
-        Named(new QSvgWidget(ToQString(p.resource), construction), p.name, p.box);
+        Named(new PictureBox(ToQString(p.resource), construction), p.name, p.box);
     }
 }
 

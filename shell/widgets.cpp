@@ -1,6 +1,9 @@
 #include "widgets.hpp"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
 #include <QValidator>
 #include <QWheelEvent>
 
@@ -190,6 +193,34 @@ void RadioBox::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click: no second click, and its release fires nothing.
     form_.doubleClickRadio(id_);
     event->accept();
+}
+
+PictureBox::PictureBox(const QString& resource, QWidget* parent)
+    : QWidget(parent), resource_(resource) {}
+
+void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+    const qreal scale = devicePixelRatioF();
+    const QSize pixels = size() * scale;
+    const QString key =
+        QStringLiteral("%1@%2x%3").arg(resource_).arg(pixels.width()).arg(pixels.height());
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        QSvgRenderer svg(resource_);
+        QSizeF fitted = svg.defaultSize();
+        fitted.scale(QSizeF(pixels), Qt::KeepAspectRatio);
+        pixmap = QPixmap(fitted.toSize());
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        svg.render(&painter);
+        painter.end();
+        QPixmapCache::insert(key, pixmap);
+    }
+    pixmap.setDevicePixelRatio(scale);
+    const QSizeF shown = QSizeF(pixmap.size()) / scale;
+    QPainter painter(this);
+    painter.drawPixmap(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),
+                       pixmap);
 }
 
 } // namespace quellfin::shell

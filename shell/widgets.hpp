@@ -71,4 +71,18 @@ private:
     bool spaceDown_ = false;
 };
 
+// A picture drawn from an SVG resource, fitted to the widget with its aspect ratio kept. It is
+// rendered once per size and scale into the pixmap cache, so it stays crisp at any display scale
+// and costs a copy on every later paint.
+class PictureBox : public QWidget {
+public:
+    PictureBox(const QString& resource, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString resource_;
+};
+
 } // namespace quellfin::shell
