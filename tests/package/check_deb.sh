@@ -27,6 +27,7 @@ fi
 [[ "$(dpkg-deb -f "$deb" Version)" == "$version" ]]
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for needed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins; do
+[[ "$(dpkg-deb -f "$deb" Recommends)" == qt6-wayland ]] || { echo "qt6-wayland not recommended"; exit 1; }
+for needed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6; do
     grep -q "\b$needed\b" <<<"$depends" || { echo "missing dependency: $needed"; exit 1; }
 done
