@@ -1,6 +1,7 @@
 #include "MainForm1.hpp"
 
 #include "menu.hpp"
+#include "qt_text.hpp"
 #include "window_layout.hpp"
 
 #include <QCoreApplication>
@@ -20,10 +21,6 @@ quellfin::shell::TMainForm* MainForm = nullptr;
 namespace quellfin::shell {
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect ToRect(const Box& b) {
     return {b.x, b.y, b.width, b.height};

@@ -1,5 +1,6 @@
 #include "application.hpp"
 
+#include "qt_text.hpp"
 #include "window_layout.hpp"
 
 #include <QIcon>
@@ -13,8 +14,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QStringLiteral(QUELLFIN_VERSION));
     setOrganizationDomain(QStringLiteral("trellmar.com.br"));
     setDesktopFileName(QStringLiteral(QUELLFIN_APP_ID));
-    setWindowIcon(QIcon(
-        QString::fromUtf8(kIconResource.data(), static_cast<qsizetype>(kIconResource.size()))));
+    setWindowIcon(QIcon(ToQString(kIconResource)));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -4,7 +4,6 @@
 
 #include <QScreen>
 #include <QWindow>
-
 #include <cstdio>
 #include <exception>
 #include <memory>

@@ -1,5 +1,7 @@
 #include "menu.hpp"
 
+#include "qt_text.hpp"
+
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,10 +10,6 @@
 namespace quellfin::shell {
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool OpensSubmenu(std::string_view name) {
     for (const MenuEntry& e : kMenu) {
