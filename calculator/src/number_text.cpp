@@ -14,27 +14,40 @@ namespace {
 
 constexpr int kSignificant = 18;
 
-// |x| as 0.d1 d2 ... d18 x 10^exponent, with d1 != 0; the digits are |x| correctly rounded to
-// 18 significant decimal digits. x must be finite and non-zero.
+// |x| as 0.d1 d2 ... dn x 10^exponent, with d1 != 0. x must be finite and non-zero.
 struct Decimal {
     std::array<char, kSignificant> digits;
+    std::size_t count;
     int exponent;
 };
 
-Decimal Decompose(double x) {
+// The 18 significant digits of |x|, correctly rounded.
+constexpr int kExact = kSignificant - 1;
+// The shortest digits that read back as |x| (at most 17).
+constexpr int kShortest = -1;
+
+Decimal Decompose(double x, int precision) {
     std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                      std::chars_format::scientific, kSignificant - 1);
-    // "d.ddddddddddddddddde[+-]xx"
+    char* const end = buffer.data() + buffer.size();
+    const auto result =
+        precision == kShortest
+            ? std::to_chars(buffer.data(), end, std::fabs(x), std::chars_format::scientific)
+            : std::to_chars(buffer.data(), end, std::fabs(x), std::chars_format::scientific,
+                            precision);
+    // "d[.ddd]e[+-]xx"
     Decimal decimal{};
-    decimal.digits[0] = buffer[0];
-    for (int i = 1; i < kSignificant; ++i) {
-        decimal.digits[i] = buffer[i + 1];
+    const char* p = buffer.data();
+    decimal.digits[decimal.count++] = *p++;
+    if (*p == '.') {
+        for (++p; *p != 'e'; ++p) {
+            decimal.digits[decimal.count++] = *p;
+        }
     }
-    const char* e = buffer.data() + kSignificant + 1; // the 'e'
     int exponent = 0;
-    std::from_chars(e + 2, result.ptr, exponent);
-    decimal.exponent = (e[1] == '-' ? -exponent : exponent) + 1;
+    for (const char* e = p + 2; e < result.ptr; ++e) {
+        exponent = exponent * 10 + (*e - '0');
+    }
+    decimal.exponent = (p[1] == '-' ? -exponent : exponent) + 1;
     return decimal;
 }
 
@@ -111,34 +124,6 @@ bool BelowOne(std::string_view ascii) {
     return position + exponent <= 0;
 }
 
-// The shortest digits that read back as |x| (at most 17), in the same form as Decompose.
-struct ShortestDecimal {
-    std::array<char, 17> digits;
-    std::size_t count;
-    int exponent;
-};
-
-ShortestDecimal DecomposeShortest(double x) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                      std::chars_format::scientific);
-    // "d[.ddd]e[+-]xx"
-    ShortestDecimal decimal{};
-    const char* p = buffer.data();
-    decimal.digits[decimal.count++] = *p++;
-    if (*p == '.') {
-        for (++p; *p != 'e'; ++p) {
-            decimal.digits[decimal.count++] = *p;
-        }
-    }
-    int exponent = 0;
-    for (const char* e = p + 2; e < result.ptr; ++e) {
-        exponent = exponent * 10 + (*e - '0');
-    }
-    decimal.exponent = (p[1] == '-' ? -exponent : exponent) + 1;
-    return decimal;
-}
-
 } // namespace
 
 void AppendNumberText(std::string& out, double x, char32_t decimal) {
@@ -158,37 +143,31 @@ void AppendNumberText(std::string& out, double x, char32_t decimal) {
         return;
     }
     constexpr std::size_t kKept = 15;
-    std::array<char, kSignificant> digits{};
-    std::size_t count = 0;
-    int exponent = 0;
     // When the shortest digits that identify x number 15 or fewer, they are also what rounding the
     // 18 significant digits of x to 15 gives: x lies within half a unit in the last place of them,
     // which is less than 0.12 units of their 15th digit, so digits 16 to 18 can neither reach 5 nor
     // leave a borrow that survives the rounding. Only longer numbers, and subnormal ones (whose
     // last place is coarser), need the exact digits.
     const bool normal = std::fabs(x) >= std::numeric_limits<double>::min();
-    if (const ShortestDecimal shortest = DecomposeShortest(x); normal && shortest.count <= kKept) {
-        std::copy_n(shortest.digits.begin(), shortest.count, digits.begin());
-        count = shortest.count;
-        exponent = shortest.exponent;
-    } else {
-        const Decimal d = Decompose(x);
-        digits = d.digits;
-        exponent = d.exponent;
-        count = kKept;
-        if (digits[kKept] >= '5' && Increment(digits.data(), kKept)) {
-            digits[0] = '1';
-            count = 1;
-            ++exponent;
+    Decimal d = Decompose(x, kShortest);
+    if (!normal || d.count > kKept) {
+        d = Decompose(x, kExact);
+        d.count = kKept;
+        if (d.digits[kKept] >= '5' && Increment(d.digits.data(), kKept)) {
+            d.digits[0] = '1';
+            d.count = 1;
+            ++d.exponent;
         }
     }
+    const auto& digits = d.digits;
+    std::size_t count = d.count;
     while (count > 1 && digits[count - 1] == '0') {
         --count;
     }
     if (x < 0) {
         out += '-';
     }
-    const int e = exponent;
+    const int e = d.exponent;
     const auto digitsFrom = [&](std::size_t from) {
         out.append(digits.data() + from, count - from);
     };
@@ -241,7 +220,7 @@ std::string FixedText(double x, int decimals, char32_t decimal) {
         digits.assign(1 + places, '0');
         whole = 1;
     } else {
-        const Decimal d = Decompose(x);
+        const Decimal d = Decompose(x, kExact);
         if (d.exponent <= 0) {
             digits.assign(static_cast<std::size_t>(-d.exponent), '0');
         }
