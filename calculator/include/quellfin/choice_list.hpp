@@ -18,7 +18,6 @@ public:
 
     [[nodiscard]] int itemIndex() const noexcept { return index_; }
     [[nodiscard]] int count() const noexcept { return static_cast<int>(items_.size()); }
-    [[nodiscard]] const std::string& item(int index) const { return items_.at(index); }
     [[nodiscard]] const std::string& selectedText() const { return items_[index_]; }
     [[nodiscard]] const std::vector<std::string>& items() const noexcept { return items_; }
 

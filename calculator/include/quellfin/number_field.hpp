@@ -67,14 +67,9 @@ public:
 
     void setOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
 
-    [[nodiscard]] ValueType valueType() const noexcept { return settings_.valueType; }
-    [[nodiscard]] int decimalDigits() const noexcept { return settings_.decimalDigits; }
-    [[nodiscard]] double min() const noexcept { return settings_.min; }
-    [[nodiscard]] double max() const noexcept { return settings_.max; }
-
 private:
     void commit(std::string_view text);
-    void storeWithinRange(double x); // store, steps 1 to 4; returns nothing, may move stored_
+    void storeWithinRange(double x); // steps 1 to 4 of a store: held, compared, kept
     [[nodiscard]] double parsedOrStored(std::string_view text) const;
 
     FieldSettings settings_;
