@@ -1,9 +1,11 @@
 #include "report_cli.hpp"
 
 #include "quellfin/form_state.hpp"
+#include "quellfin/glass_text.hpp"
 
 #include <algorithm>
 #include <charconv>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <variant>
@@ -14,7 +16,8 @@ namespace quellfin {
 namespace {
 
 constexpr std::string_view kUsage =
-    R"(Usage: quellfin-report [--decimal C] [--thousands C] [ACTION...]
+    R"(Usage: quellfin-report [--glass | --json] [--bottom flat|edges]
+                       [--decimal C] [--thousands C] [ACTION...]
 
 Prints the aquarium report for the default tank after applying each ACTION in order,
 as a user would in the window:
@@ -25,9 +28,20 @@ as a user would in the window:
   click=2       click the second one (bottom pane between the walls)
 
 Options:
+  --glass         print the glass check instead of the report: every pane's size, safety
+                  factor, required and recommended thickness and deflection, the verdict,
+                  the floor load and what the check assumes
+  --json          print one JSON object {"report": [the 37 lines], "glass": {...}};
+                  numbers in "glass" always use "."
+  --bottom flat|edges
+                  with --glass or --json: the bottom pane rests on a flat stand with a mat
+                  (flat, the default: its figures are information) or only on its edges
+                  (edges: the bottom counts in the verdict)
   --decimal C     decimal separator, one character (default: from LC_NUMERIC, else ".")
   --thousands C   thousands separator, one character (default: from LC_NUMERIC, else ",")
   --help          show this text
+
+Exit status: 0 when the output was written, 2 for a bad argument (one line on stderr).
 )";
 
 struct UsageError {
@@ -81,11 +95,52 @@ std::variant<Actions, UsageError> ParseAction(std::string_view arg) {
     return UsageError{"unknown field in '" + std::string(arg) + "'"};
 }
 
+enum class Output { Report, Glass, Json };
+
+// The check as JSON: figures in millimetres, newtons and kilograms, "." as the decimal point.
+nlohmann::ordered_json GlassJson(const GlassCheck& check) {
+    using nlohmann::ordered_json;
+    const auto orNull = [](const std::optional<double>& x) {
+        return x ? ordered_json(*x) : ordered_json(nullptr);
+    };
+    static constexpr std::string_view kPaneKeys[] = {"front", "side", "bottom"};
+    ordered_json panes = ordered_json::array();
+    for (const PaneCheck& p : check.panes) {
+        panes.push_back({
+            {"pane", kPaneKeys[static_cast<std::size_t>(p.pane)]},
+            {"span_mm", p.span},
+            {"height_mm", p.height},
+            {"ratio", p.ratio},
+            {"beta", p.beta},
+            {"alpha", p.alpha},
+            {"in_verdict", p.inVerdict},
+            {"required_mm", p.required},
+            {"recommended_mm", orNull(p.recommended)},
+            {"safety_factor", orNull(p.safetyFactor)},
+            {"deflection_mm", orNull(p.deflection)},
+        });
+    }
+    return {
+        {"water_depth_mm", check.waterDepth},
+        {"glass_thickness_mm", check.thickness},
+        {"safety_factor_target", glass::kTargetSafetyFactor},
+        {"bottom_support", check.options.bottom == BottomSupport::Flat ? "flat" : "edges"},
+        {"status", StatusKey(check.status)},
+        {"lowest_safety_factor", orNull(check.lowestSafetyFactor)},
+        {"recommended_mm", orNull(check.recommended)},
+        {"floor_load_kg_m2", orNull(check.floorLoad)},
+        {"panes", panes},
+    };
+}
+
 } // namespace
 
 int RunReportTool(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
                   Separators localeSeparators) {
     Separators separators = localeSeparators;
+    Output output = Output::Report;
+    GlassOptions glassOptions;
+    std::string_view glassOnlyOption; // an option that needs --glass or --json
     Actions actions;
     const auto fail = [&](const std::string& message) {
         err << "quellfin-report: " << message << " (see --help)\n";
@@ -98,11 +153,27 @@ int RunReportTool(std::span<const std::string_view> args, std::ostream& out, std
             out << kUsage;
             return 0;
         }
-        if (arg == "--decimal" || arg == "--thousands") {
+        if (arg == "--glass" || arg == "--json") {
+            const Output wanted = arg == "--glass" ? Output::Glass : Output::Json;
+            if (output != Output::Report && output != wanted) {
+                return fail("--glass and --json exclude each other");
+            }
+            output = wanted;
+            continue;
+        }
+        if (arg == "--decimal" || arg == "--thousands" || arg == "--bottom") {
             if (i + 1 >= args.size()) {
-                return fail("'" + std::string(arg) + "' needs a character after it");
+                return fail("'" + std::string(arg) + "' needs a value after it");
             }
             const std::string_view text = args[++i];
+            if (arg == "--bottom") {
+                if (text != "flat" && text != "edges") {
+                    return fail("'--bottom " + std::string(text) + "': say flat or edges");
+                }
+                glassOptions.bottom = text == "flat" ? BottomSupport::Flat : BottomSupport::Edges;
+                glassOnlyOption = arg;
+                continue;
+            }
             const auto c = SingleCharacter(text);
             if (!c) {
                 return fail("'" + std::string(arg) + " " + std::string(text) +
@@ -122,12 +193,31 @@ int RunReportTool(std::span<const std::string_view> args, std::ostream& out, std
             actions.push_back(std::move(action));
         }
     }
+    if (output == Output::Report && !glassOnlyOption.empty()) {
+        return fail("'" + std::string(glassOnlyOption) + "' needs --glass or --json");
+    }
 
     FormState form(separators);
     for (const UserAction& action : actions) {
         form.apply(action);
     }
-    out << ReportText(form.report());
+    switch (output) {
+    case Output::Report:
+        out << ReportText(form.report());
+        break;
+    case Output::Glass:
+        out << GlassText(CheckGlass(form.fields(), form.quantities(), glassOptions),
+                         separators.decimal);
+        break;
+    case Output::Json: {
+        const nlohmann::ordered_json json{
+            {"report", form.report()},
+            {"glass", GlassJson(CheckGlass(form.fields(), form.quantities(), glassOptions))},
+        };
+        out << json.dump(2) << '\n';
+        break;
+    }
+    }
     out.flush();
     return 0;
 }

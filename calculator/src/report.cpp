@@ -18,6 +18,26 @@ double ExposureHours(std::int64_t n, const FieldSet& fields, const Quantities& q
 
 namespace {
 
+double SubstrateLitres(const FieldSet& f, const Quantities& q) {
+    return q.innerlength * q.innerwidth * f.grunt.value() / 100000;
+}
+
+double SiliconeKilograms(const Quantities& q) {
+    return q.siliconeweight / 1000; // grams of silicone, as kilograms
+}
+
+} // namespace
+
+double WeightWithWaterAndSubstrate(const FieldSet& f, const Quantities& q) {
+    const double v = f.vespustogo.value();
+    const double k = SiliconeKilograms(q);
+    const double r = f.real.value();
+    const double s = f.vesgrunta.value();
+    return static_cast<double>(Round(((v + k) + (r - SubstrateLitres(f, q)) + s) * 10)) / 10;
+}
+
+namespace {
+
 // Writes one line from pieces: texts are copied, numbers go through the number text.
 class LineWriter {
 public:
@@ -48,8 +68,8 @@ void BuildReport(Report& out, const FieldSet& f, const Quantities& q, char32_t d
     const double v = f.vespustogo.value();
     const double r = f.real.value();
     const double s = f.vesgrunta.value();
-    const double k = q.siliconeweight / 1000; // grams of silicone, as kilograms
-    const double substrateLitres = q.innerlength * q.innerwidth * g / 100000;
+    const double k = SiliconeKilograms(q);
+    const double substrateLitres = SubstrateLitres(f, q);
     const double lightSum = q.lumenmaximum + q.lumenminimum;
     const auto hours = [&](double n) { return ExposureHours(Round(n), f, q); };
 
@@ -79,8 +99,7 @@ void BuildReport(Report& out, const FieldSet& f, const Quantities& q, char32_t d
     line(21) << "Peso do silicone: " << rounded(q.siliconeweight) << " g ";
     line(22) << "Peso do aquário sem água: " << rounded((v + k) * 10) / 10 << " kg ";
     line(23) << "Peso com água: " << rounded((v + k + r) * 10) / 10 << " kg ";
-    line(24) << "Peso com água e substrato: "
-             << rounded(((v + k) + (r - substrateLitres) + s) * 10) / 10 << " kg ";
+    line(24) << "Peso com água e substrato: " << WeightWithWaterAndSubstrate(f, q) << " kg ";
     line(25);
     line(26) << "LUZ";
     line(27) << "Tipo: LED";

@@ -1,7 +1,9 @@
 #include "quellfin/form_state.hpp"
+#include "quellfin/glass_text.hpp"
 #include "report_cli.hpp"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -91,6 +93,71 @@ TEST(ReportTool, AcceptsAMultiByteSeparator) {
         RunTool({"--decimal", "\u066B", "--thousands", "\u202F", "dlina=1\u202F000\u066B5"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(SplitLines(run.out).at(1), "Vidro de fundo: 1000\u066B5 x 30 cm - 1 unidade");
+}
+
+TEST(ReportTool, GlassPrintsTheCheckOfTheTankTheActionsLeave) {
+    FormState form({U',', U'.'});
+    form.enterText(InputId::steklo, "5");
+    const ToolRun run = RunTool({"--decimal", ",", "--glass", "steklo=5", "--bottom", "edges"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(
+        run.out,
+        GlassText(CheckGlass(form.fields(), form.quantities(), {BottomSupport::Edges}), U','));
+    EXPECT_NE(run.out.find("Apoio do fundo: só nas bordas"), std::string::npos);
+}
+
+TEST(ReportTool, JsonHoldsTheReportAndTheCheck) {
+    const ToolRun run = RunTool({"--json", "--decimal", ","});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_EQ(json.at("report").size(), 37U);
+    EXPECT_EQ(json["report"][2], "Vidro dianteiro e traseiro: 60 x 39,5 cm - 2 unidades");
+    const auto& glass = json.at("glass");
+    EXPECT_EQ(glass.at("water_depth_mm"), 366);
+    EXPECT_EQ(glass.at("safety_factor_target"), 3.8);
+    EXPECT_EQ(glass.at("status"), "low");
+    EXPECT_EQ(glass.at("bottom_support"), "flat");
+    EXPECT_NEAR(glass.at("floor_load_kg_m2").get<double>(), 429.44, 0.01);
+    ASSERT_EQ(glass.at("panes").size(), 3U);
+    const auto& front = glass["panes"][0];
+    EXPECT_EQ(front.at("pane"), "front");
+    EXPECT_EQ(front.at("span_mm"), 600);
+    EXPECT_EQ(front.at("height_mm"), 366);
+    EXPECT_NEAR(front.at("safety_factor").get<double>(), 2.264, 0.001);
+    EXPECT_EQ(front.at("recommended_mm"), 6);
+    EXPECT_EQ(glass["panes"][2].at("pane"), "bottom");
+    EXPECT_EQ(glass["panes"][2].at("height_mm"), 300); // the bottom's short side
+    // Numbers are JSON numbers whatever the separator: no comma inside the check.
+    EXPECT_EQ(glass.dump().find(','), glass.dump().find(",\""));
+}
+
+TEST(ReportTool, JsonNullsWhereThereIsNothingToShow) {
+    const auto noWater = nlohmann::json::parse(RunTool({"--json", "voda=50"}).out)["glass"];
+    EXPECT_EQ(noWater.at("status"), "no water");
+    EXPECT_TRUE(noWater["panes"][0].at("safety_factor").is_null());
+    EXPECT_TRUE(noWater["panes"][0].at("deflection_mm").is_null());
+    const auto huge = nlohmann::json::parse(
+        RunTool({"--json", "dlina=100000", "shirina=100000", "visota=100000"}).out)["glass"];
+    EXPECT_EQ(huge.at("status"), "unsafe");
+    EXPECT_TRUE(huge["panes"][0].at("recommended_mm").is_null());
+    EXPECT_TRUE(huge["panes"][0].at("safety_factor").is_number());
+}
+
+TEST(ReportTool, RejectsBadGlassCombinations) {
+    const std::vector<std::vector<std::string_view>> cases = {
+        {"--glass", "--json"},
+        {"--json", "--glass"},
+        {"--bottom", "edges"},
+        {"--bottom"},
+        {"--glass", "--bottom", "stand"},
+    };
+    for (const auto& args : cases) {
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
 }
 
 } // namespace

@@ -20,6 +20,9 @@ Report BuildReport(const FieldSet& fields, const Quantities& q, char32_t decimal
 // no water above the substrate to light.
 double ExposureHours(std::int64_t n, const FieldSet& fields, const Quantities& q);
 
+// The weight with water and substrate in kg, rounded to tenths, as the report prints it.
+double WeightWithWaterAndSubstrate(const FieldSet& fields, const Quantities& q);
+
 // The lines joined by newlines, each line ending in one (the last line is empty, so the text ends
 // in a blank line).
 std::string ReportText(const Report& report);
