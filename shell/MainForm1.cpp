@@ -1,5 +1,6 @@
 #include "MainForm1.hpp"
 
+#include "glass_view.hpp"
 #include "menu.hpp"
 #include "qt_text.hpp"
 #include "window_layout.hpp"
@@ -118,6 +119,12 @@ TMainForm::TMainForm(QWidget* parent)
 
     form_.addReportObserver([this] { showForm(); });
     showForm(); // the report of the run made when the form state was built
+    glassView_ =
+        new GlassView(form_, numberBoxes_[static_cast<std::size_t>(InputId::steklo)], this);
+}
+
+const GlassOptions& TMainForm::glassOptions() const noexcept {
+    return glassView_->options();
 }
 
 TMainForm::~TMainForm() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quellfin/form_state.hpp"
+#include "quellfin/glass_check.hpp"
 #include "widgets.hpp"
 
 #include <QWidget>
@@ -13,6 +14,8 @@ class QPlainTextEdit;
 class QUrl;
 
 namespace quellfin::shell {
+
+class GlassView;
 
 // The regional separators of a Qt locale (its first character each; "." and "," where it has none).
 Separators SeparatorsOf(const QLocale& locale);
@@ -29,6 +32,9 @@ public:
     ~TMainForm() override;
 
     [[nodiscard]] FormState& form() noexcept { return form_; }
+    // The glass check on the glass-thickness box, with the choices it holds for the session.
+    [[nodiscard]] GlassView& glassView() const noexcept { return *glassView_; }
+    [[nodiscard]] const GlassOptions& glassOptions() const noexcept;
 
     // The recalculation every input runs.
     void CalcularClick();
@@ -55,6 +61,7 @@ private:
     QPlainTextEdit* Memo1 = nullptr;
     std::array<NumberBox*, kInputCount> numberBoxes_{};
     std::array<RadioBox*, 2> radioButtons_{};
+    GlassView* glassView_ = nullptr;
     UrlOpener openUrl_;
 };
 

@@ -94,6 +94,10 @@ std::string GlassSummary(const GlassCheck& check, char32_t decimal) {
     return text + "use " + stock;
 }
 
+std::string_view GlassAssumption(const GlassCheck& /*check*/) noexcept {
+    return "Cálculo para topo com travessas ou moldura.";
+}
+
 std::vector<std::string> GlassNotes(const GlassCheck& check, char32_t decimal) {
     std::vector<std::string> notes;
     notes.emplace_back("Topo com travessas ou moldura (assumido): as quatro bordas de cada parede "

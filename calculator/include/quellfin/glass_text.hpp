@@ -23,6 +23,9 @@ std::string_view BottomSupportText(BottomSupport support) noexcept;
 // "Fator de segurança 2,3 (mínimo 3,8): use vidro de 6 mm".
 std::string GlassSummary(const GlassCheck& check, char32_t decimal);
 
+// The top edge the check assumes, in one sentence for the field's tooltip.
+std::string_view GlassAssumption(const GlassCheck& check) noexcept;
+
 // What the check assumes, and what follows from it, a sentence each.
 std::vector<std::string> GlassNotes(const GlassCheck& check, char32_t decimal);
 
