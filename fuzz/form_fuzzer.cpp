@@ -1,13 +1,16 @@
 // The whole form driven by a sequence of user actions decoded from the input.
 //
-// After every action: 37 report lines of expected characters, every result within 0..100000.
+// After every action: 37 report lines of expected characters, every result within 0..100000, and a
+// glass check whose every figure is finite and whose verdict agrees with its safety factors.
 // At the end: a fresh form given the same final inputs writes the same report, apart from the
 // glass-weight lines, which may legitimately differ by the history of the stored glass weight.
 
 #include "quellfin/form_state.hpp"
+#include "quellfin/glass_text.hpp"
 #include "quellfin/separators.hpp"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -110,6 +113,33 @@ void CheckResults(const FormState& form) {
     }
 }
 
+__attribute__((no_sanitize("coverage"))) void CheckGlassFigures(const FormState& form) {
+    const auto finite = [](const std::optional<double>& x) { return !x || std::isfinite(*x); };
+    for (const BottomSupport bottom : {BottomSupport::Flat, BottomSupport::Edges}) {
+        const GlassCheck check = CheckGlass(form.fields(), form.quantities(), {bottom});
+        bool anyLoaded = false;
+        for (const PaneCheck& p : check.panes) {
+            if (!std::isfinite(p.ratio) || !std::isfinite(p.beta) || !std::isfinite(p.alpha) ||
+                !std::isfinite(p.required) || !finite(p.safetyFactor) || !finite(p.deflection)) {
+                Fail("a glass figure that is no number", PaneName(p.pane));
+            }
+            if (p.inVerdict && p.loaded()) {
+                anyLoaded = true;
+                if (*p.safetyFactor < *check.lowestSafetyFactor) {
+                    Fail("a pane below the lowest safety factor", PaneName(p.pane));
+                }
+            }
+        }
+        if (anyLoaded == (check.status == GlassStatus::NoWater) || !finite(check.floorLoad)) {
+            Fail("the glass verdict disagrees with its panes", StatusKey(check.status));
+        }
+        const std::string text = GlassText(check, form.separators().decimal);
+        if (text.find("NAN") != std::string::npos || text.find("INF") != std::string::npos) {
+            Fail("a number that is none in the glass check", text);
+        }
+    }
+}
+
 // Lines 20 and 22 to 24 print the glass weight, whose stored rounding depends on the history.
 bool DependsOnGlassHistory(std::size_t index) {
     return index == 19 || (index >= 21 && index <= 23);
@@ -169,11 +199,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     CheckReport(form);
     CheckResults(form);
+    CheckGlassFigures(form);
     for (int actions = 0; !in.empty() && actions < 32; ++actions) {
         form.apply(Decode(in));
         if (rewritten) { // an action that runs nothing leaves the report as it was
             CheckReport(form);
             CheckResults(form);
+            CheckGlassFigures(form);
             rewritten = false;
         }
     }
