@@ -1,3 +1,30 @@
+// Lévy single series for a rectangular Kirchhoff plate, x along the span a (edges x = 0 and
+// x = a simply supported), y up the height b:
+//
+//   w(x, y) = sum over odd m of Y_m(y) sin(k x),  k = m pi / a,
+//   Y_m'''' - 2 k^2 Y_m'' + k^4 Y_m = p_m(y) / D,  p_m = 4 / (m pi) times the load's y profile,
+//   Y_m = p_m / (D k^4) + (c1 + c2 k y) e^-ky + (c3 + c4 k (b - y)) e^-k(b - y).
+//
+// The last form is the usual (A + B y) cosh ky + (C + D y) sinh ky regrouped so that every
+// function stays between 0 and 1 on the plate: nothing overflows for any k b, and the 4 x 4
+// system of edge conditions (derivatives scaled by k^-n) stays well conditioned from tall narrow
+// plates (k b ~ 60 m) to long low ones (k b ~ 0.16 m). Edge conditions: simply supported,
+// w = 0 and M_y = 0, i.e. Y = Y'' = 0; free, M_y = 0 and the Kirchhoff shear
+// V_y = Q_y + dM_xy/dx = 0, i.e. Y'' - nu k^2 Y = 0 and Y''' - (2 - nu) k^2 Y' = 0.
+//
+// Moments (per unit length, q = D = 1): M_x = -(w_xx + nu w_yy), M_y = -(w_yy + nu w_xx),
+// M_xy = -(1 - nu) w_xy. The stress is taken from the largest principal moment anywhere on the
+// plate, twisting included: it matters for rimless walls from r = a / b of about 2.5 on, where
+// the wall twists about its bottom edge and the twisting moment near the side edges exceeds the
+// bending moments on the centre line (at r = 3 by 15 %, at r = 20 more than sevenfold).
+//
+// Convergence: along the centre line the series alternates, so each sum takes half of its last
+// term (the mean of the last two partial sums), which gains about two orders. With
+// TermsFor = 12 + 4 a / b terms, beta is within 5e-5 and alpha within 1e-7 of the series' limit
+// at every ratio from 0.05 to 20 (the stress converges slower than the deflection, and the
+// twisting moment at the side edges, which does not alternate, slowest). The maxima are found
+// on a grid and refined to far below that.
+
 #include "quellfin/plate.hpp"
 
 #include <algorithm>
@@ -87,7 +114,6 @@ LevyPlate::LevyPlate(double span, double height, TopEdge top, PlateLoad load, in
         const int m = 2 * i + 1;
         Mode mode{};
         mode.k = m * kPi / span;
-        mode.sign = (i % 2 == 0) ? 1.0 : -1.0;
         mode.scale = (i + 1 == terms && terms > 1) ? 0.5 : 1.0;
         // Load term: (4 / (m pi)) (1 - y / b) or 4 / (m pi); particular solution p_m / k^4.
         const double pm = 4.0 / (m * kPi);
@@ -178,9 +204,9 @@ double Deflection(const PlateResponse& r) {
 
 // Coordinate search from (x, y): along x (unless hx is 0), then along y, a parabola through
 // three points h apart and a step to its vertex, each step length following the last move, until
-// both moves stay below a thousandth of the starting steps (the value is then settled to about
-// 1e-7). The principal moment repeats with period a in x and mirrors about x = 0 and x = a / 2,
-// so x needs no bounds; y stays within the plate.
+// both moves stay below a thousandth of the starting steps. The principal moment repeats with
+// period a in x and mirrors about x = 0 and x = a / 2, so x needs no bounds; y stays within the
+// plate.
 double LevyPlate::Refine(double (*measure)(const PlateResponse&), double& x, double& y, double hx,
                          double hy) const {
     const double a = span_;
@@ -412,7 +438,9 @@ PlateCoefficients UniformPlate(double ratio) {
     }
     // The sine series runs across the short side (span 1), the exact solution along the long
     // one: few terms then reach the limit, as the edge effects of the short edges decay quickly.
-    const double r = std::clamp(ratio >= 1.0 ? ratio : 1.0 / ratio, 1.0, kPlateMaxRatio);
+    const double magnitude = std::abs(ratio);
+    const double r =
+        std::clamp(magnitude >= 1.0 ? magnitude : 1.0 / magnitude, 1.0, kPlateMaxRatio);
     return FromMaxima(LevyPlate(1.0, r, TopEdge::Supported, PlateLoad::Uniform).Maxima());
 }
 

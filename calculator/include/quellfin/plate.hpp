@@ -34,7 +34,8 @@ PlateCoefficients UniformPlate(double ratio);
 
 enum class PlateLoad { Hydrostatic, Uniform };
 
-// Bending response at one point of the plate, for q = 1 and D = E t^3 / (12 (1 - nu^2)) = 1:
+// Bending response at one point of the plate, for q = 1 and D = E t^3 / (12 (1 - nu^2)) = 1,
+// lengths in the unit of the plate's span and height:
 // w the deflection (along the load), mx, my the bending moments per unit length (positive when
 // they stretch the face away from the load), mxy the twisting moment.
 struct PlateResponse {
@@ -59,13 +60,14 @@ double PrincipalMoment(const PlateResponse& r);
 // The Lévy solution itself: a plate of span a (x from 0 to a, the edges x = 0 and x = a simply
 // supported) and height b (y from 0 to b, the bottom edge y = 0 simply supported, the top edge
 // y = b as given), loaded by q (1 - y / b) or by q. w = sum over odd m of Y_m(y) sin(m pi x / a),
-// each Y_m solved exactly across the height.
+// each Y_m solved exactly across the height. span and height must be positive.
 class LevyPlate {
 public:
     LevyPlate(double span, double height, TopEdge top, PlateLoad load);
     LevyPlate(double span, double height, TopEdge top, PlateLoad load, int terms);
 
-    // The number of odd series terms that keeps beta and alpha within 1e-5 of their limit.
+    // The number of odd series terms that keeps beta within 5e-5 and alpha within 1e-7 of the
+    // series' limit.
     static int TermsFor(double span, double height);
 
     int terms() const { return static_cast<int>(modes_.size()); }
@@ -81,7 +83,6 @@ public:
 private:
     struct Mode {
         double k;      // m pi / a
-        double sign;   // sin(m pi / 2)
         double scale;  // 1, or 1/2 for the last term: the mean of the last two partial sums
         double p0, p1; // particular solution p0 + p1 y
         double c[4];   // coefficients of e^-ky, ky e^-ky, e^-k(b-y), k(b-y) e^-k(b-y)
