@@ -88,6 +88,14 @@ PlateCoefficients FromMaxima(const PlateMaxima& m) {
     return {6.0 * m.moment, 12.0 * (1.0 - kNu * kNu) * m.w};
 }
 
+// ceil(v) clamped to [lo, hi], lo for NaN: a count that is safe to convert.
+int CeilCount(double v, int lo, int hi) {
+    if (!(v > lo)) {
+        return lo;
+    }
+    return v >= hi ? hi : static_cast<int>(std::ceil(v));
+}
+
 PlateCoefficients NanCoefficients() {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     return {nan, nan};
@@ -97,7 +105,7 @@ PlateCoefficients NanCoefficients() {
 
 int LevyPlate::TermsFor(double span, double height) {
     const double s = span / height;
-    return 12 + static_cast<int>(std::ceil(4.0 * s));
+    return 12 + CeilCount(4.0 * s, 0, 4000);
 }
 
 LevyPlate::LevyPlate(double span, double height, TopEdge top, PlateLoad load)
@@ -270,8 +278,8 @@ PlateMaxima LevyPlate::Maxima() const {
     // Grid over 0 <= x <= a / 2, 0 <= y <= b: cells at most an eighth of the shorter side (the
     // edge effects decay over about that side / pi), at least 16 rows and 4 columns.
     const double cell = std::min(a, b) / 8.0;
-    const int rows = std::clamp(static_cast<int>(std::ceil(b / cell)), 16, 400);
-    const int cols = std::clamp(static_cast<int>(std::ceil(0.5 * a / cell)), 4, 400);
+    const int rows = CeilCount(b / cell, 16, 400);
+    const int cols = CeilCount(0.5 * a / cell, 4, 400);
     const double hy = b / rows;
     const double hx = 0.5 * a / cols;
     const std::size_t nx = static_cast<std::size_t>(cols) + 1;
