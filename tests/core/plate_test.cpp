@@ -279,6 +279,43 @@ TEST(LevyPlate, EdgeConditionsHoldAndMomentsMatchTheDeflection) {
     }
 }
 
+// Inside the plate the differenced biharmonic of w equals the load as far as the series carries
+// it: with five terms, sum over odd m < 10 of (4 / (m pi)) sin(m pi x / a) (1 - y / b), the last
+// term halved as the solver does.
+TEST(LevyPlate, SolvesThePlateEquation) {
+    constexpr int kTerms = 5;
+    for (const double ratio : {0.7, 1.5, 3.0}) {
+        for (const TopEdge top : {TopEdge::Supported, TopEdge::Free}) {
+            SCOPED_TRACE(testing::Message()
+                         << ratio << (top == TopEdge::Free ? " free" : " supported"));
+            const LevyPlate plate(ratio, 1.0, top, PlateLoad::Hydrostatic, kTerms);
+            const double h = 2e-3;
+            const auto w = [&](double x, double y) { return plate.At(x, y).w; };
+            for (const double fx : {0.2, 0.5}) {
+                for (const double y : {0.3, 0.7}) {
+                    const double x = fx * ratio;
+                    double bilaplacian = 0;
+                    // 13-point stencil of w_xxxx + 2 w_xxyy + w_yyyy.
+                    bilaplacian += 20 * w(x, y);
+                    bilaplacian -= 8 * (w(x + h, y) + w(x - h, y) + w(x, y + h) + w(x, y - h));
+                    bilaplacian +=
+                        2 * (w(x + h, y + h) + w(x + h, y - h) + w(x - h, y + h) + w(x - h, y - h));
+                    bilaplacian +=
+                        w(x + 2 * h, y) + w(x - 2 * h, y) + w(x, y + 2 * h) + w(x, y - 2 * h);
+                    bilaplacian /= std::pow(h, 4);
+                    double load = 0;
+                    for (int i = 0; i < kTerms; ++i) {
+                        const int m = 2 * i + 1;
+                        const double weight = i + 1 == kTerms ? 0.5 : 1.0;
+                        load += weight * 4 / (m * kPi) * std::sin(m * kPi * x / ratio) * (1 - y);
+                    }
+                    EXPECT_NEAR(bilaplacian, load, 2e-3) << x << ", " << y;
+                }
+            }
+        }
+    }
+}
+
 // The solver searches the whole plate; a dense scan must find nothing larger. For the braced
 // top, and for the free top up to r = 2, the largest principal moment lies on the centre line
 // x = a / 2 (where there is no twisting moment); from about r = 2.5 on, a free top makes the
