@@ -115,8 +115,9 @@ void CheckResults(const FormState& form) {
 
 __attribute__((no_sanitize("coverage"))) void CheckGlassFigures(const FormState& form) {
     const auto finite = [](const std::optional<double>& x) { return !x || std::isfinite(*x); };
-    for (const BottomSupport bottom : {BottomSupport::Flat, BottomSupport::Edges}) {
-        const GlassCheck check = CheckGlass(form.fields(), form.quantities(), {bottom});
+    for (const GlassOptions options :
+         {GlassOptions{}, GlassOptions{TopSupport::Rimless, BottomSupport::Edges}}) {
+        const GlassCheck check = CheckGlass(form.fields(), form.quantities(), options);
         bool anyLoaded = false;
         for (const PaneCheck& p : check.panes) {
             if (!std::isfinite(p.ratio) || !std::isfinite(p.beta) || !std::isfinite(p.alpha) ||

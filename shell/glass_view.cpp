@@ -18,12 +18,15 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace quellfin::shell {
 
 namespace {
 
 constexpr auto kTitle = "Verificação do vidro";
+// In the order the choice offers them.
+constexpr std::array<TopSupport, 2> kTopChoices{TopSupport::Rimless, TopSupport::Braced};
 
 QString IconResource(GlassStatus status) {
     switch (status) {
@@ -79,6 +82,12 @@ GlassDetails::GlassDetails(QWidget* parent) : QDialog(parent) {
     layout->addWidget(floorLoad_);
 
     auto* choices = new QFormLayout;
+    top_ = new QComboBox(this);
+    top_->setObjectName(QStringLiteral("GlassTopSupport"));
+    for (TopSupport top : kTopChoices) {
+        top_->addItem(ToQString(TopSupportText(top)));
+    }
+    choices->addRow(QStringLiteral("Topo do aquário:"), top_);
     bottom_ = new QComboBox(this);
     bottom_->setObjectName(QStringLiteral("GlassBottomSupport"));
     for (BottomSupport support : {BottomSupport::Flat, BottomSupport::Edges}) {
@@ -86,11 +95,13 @@ GlassDetails::GlassDetails(QWidget* parent) : QDialog(parent) {
     }
     choices->addRow(QStringLiteral("Apoio do fundo:"), bottom_);
     layout->addLayout(choices);
-    connect(bottom_, &QComboBox::currentIndexChanged, this, [this] {
-        if (onOptionsChanged_) {
-            onOptionsChanged_(chosenOptions());
-        }
-    });
+    for (QComboBox* choice : {top_, bottom_}) {
+        connect(choice, &QComboBox::currentIndexChanged, this, [this] {
+            if (onOptionsChanged_) {
+                onOptionsChanged_(chosenOptions());
+            }
+        });
+    }
 
     notes_ = new QLabel(this);
     notes_->setObjectName(QStringLiteral("GlassNotes"));
@@ -105,6 +116,7 @@ GlassDetails::GlassDetails(QWidget* parent) : QDialog(parent) {
 
 GlassOptions GlassDetails::chosenOptions() const {
     GlassOptions options;
+    options.top = kTopChoices[static_cast<std::size_t>(std::max(top_->currentIndex(), 0))];
     options.bottom = bottom_->currentIndex() == 0 ? BottomSupport::Flat : BottomSupport::Edges;
     return options;
 }
@@ -130,7 +142,9 @@ void GlassDetails::showCheck(const GlassCheck& check, char32_t decimal) {
 
     floorLoad_->setText(ToQString(FloorLoadText(check, decimal)));
     {
-        const QSignalBlocker quiet(bottom_);
+        const QSignalBlocker quietTop(top_);
+        const QSignalBlocker quietBottom(bottom_);
+        top_->setCurrentIndex(check.options.top == kTopChoices[0] ? 0 : 1);
         bottom_->setCurrentIndex(check.options.bottom == BottomSupport::Flat ? 0 : 1);
     }
     QStringList notes;

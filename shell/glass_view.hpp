@@ -39,6 +39,7 @@ private:
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* floorLoad_ = nullptr;
+    QComboBox* top_ = nullptr;
     QComboBox* bottom_ = nullptr;
     QLabel* notes_ = nullptr;
     std::function<void(GlassOptions)> onOptionsChanged_;

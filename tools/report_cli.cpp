@@ -16,7 +16,7 @@ namespace quellfin {
 namespace {
 
 constexpr std::string_view kUsage =
-    R"(Usage: quellfin-report [--glass | --json] [--bottom flat|edges]
+    R"(Usage: quellfin-report [--glass | --json] [--top braced|rimless] [--bottom flat|edges]
                        [--decimal C] [--thousands C] [ACTION...]
 
 Prints the aquarium report for the default tank after applying each ACTION in order,
@@ -33,6 +33,10 @@ Options:
                   the floor load and what the check assumes
   --json          print one JSON object {"report": [the 37 lines], "glass": {...}};
                   numbers in "glass" always use "."
+  --top braced|rimless
+                  with --glass or --json: braces or a frame hold the walls' top edge
+                  (braced, the default: the builders' tables) or the top edge is free
+                  (rimless: the walls are computed as plates with a free top edge)
   --bottom flat|edges
                   with --glass or --json: the bottom pane rests on a flat stand with a mat
                   (flat, the default: its figures are information) or only on its edges
@@ -124,6 +128,7 @@ nlohmann::ordered_json GlassJson(const GlassCheck& check) {
         {"water_depth_mm", check.waterDepth},
         {"glass_thickness_mm", check.thickness},
         {"safety_factor_target", glass::kTargetSafetyFactor},
+        {"top", check.options.top == TopSupport::Braced ? "braced" : "rimless"},
         {"bottom_support", check.options.bottom == BottomSupport::Flat ? "flat" : "edges"},
         {"status", StatusKey(check.status)},
         {"lowest_safety_factor", orNull(check.lowestSafetyFactor)},
@@ -161,11 +166,19 @@ int RunReportTool(std::span<const std::string_view> args, std::ostream& out, std
             output = wanted;
             continue;
         }
-        if (arg == "--decimal" || arg == "--thousands" || arg == "--bottom") {
+        if (arg == "--decimal" || arg == "--thousands" || arg == "--top" || arg == "--bottom") {
             if (i + 1 >= args.size()) {
                 return fail("'" + std::string(arg) + "' needs a value after it");
             }
             const std::string_view text = args[++i];
+            if (arg == "--top") {
+                if (text != "braced" && text != "rimless") {
+                    return fail("'--top " + std::string(text) + "': say braced or rimless");
+                }
+                glassOptions.top = text == "braced" ? TopSupport::Braced : TopSupport::Rimless;
+                glassOnlyOption = arg;
+                continue;
+            }
             if (arg == "--bottom") {
                 if (text != "flat" && text != "edges") {
                     return fail("'--bottom " + std::string(text) + "': say flat or edges");

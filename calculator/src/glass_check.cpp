@@ -1,5 +1,6 @@
 #include "quellfin/glass_check.hpp"
 
+#include "quellfin/plate.hpp"
 #include "quellfin/report.hpp"
 
 #include <algorithm>
@@ -70,15 +71,21 @@ void Evaluate(PaneCheck& pane, double q, double b, double t) {
     }
 }
 
-PaneCheck Wall(PaneKind kind, double span, double h, double t) {
+PaneCheck Wall(PaneKind kind, double span, double h, double t, TopSupport top) {
     PaneCheck pane;
     pane.pane = kind;
     pane.span = span;
     pane.height = h;
     pane.ratio = h > 0 ? span / h : 0;
-    const glass::Coefficients c = glass::WallCoefficients(pane.ratio);
-    pane.beta = c.beta;
-    pane.alpha = c.alpha;
+    if (top == TopSupport::Rimless && span > 0 && h > 0) {
+        const PlateCoefficients c = HydrostaticWall(pane.ratio, TopEdge::Free);
+        pane.beta = c.beta;
+        pane.alpha = c.alpha;
+    } else {
+        const glass::Coefficients c = glass::WallCoefficients(pane.ratio);
+        pane.beta = c.beta;
+        pane.alpha = c.alpha;
+    }
     Evaluate(pane, glass::kPressurePerMm * h, h, t);
     return pane;
 }
@@ -106,8 +113,8 @@ GlassCheck CheckGlass(const FieldSet& fields, const Quantities& q, GlassOptions 
     check.waterDepth = q.waterlevel;
     const double h = q.waterlevel;
     const double t = check.thickness;
-    check.panes = {Wall(PaneKind::Front, fields.dlina.value() * 10, h, t),
-                   Wall(PaneKind::Side, fields.shirina.value() * 10, h, t),
+    check.panes = {Wall(PaneKind::Front, fields.dlina.value() * 10, h, t, options.top),
+                   Wall(PaneKind::Side, fields.shirina.value() * 10, h, t, options.top),
                    Bottom(q, h, t, options.bottom)};
 
     for (const PaneCheck& pane : check.panes) {

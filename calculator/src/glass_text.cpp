@@ -73,6 +73,10 @@ std::string_view StatusKey(GlassStatus status) noexcept {
     return {};
 }
 
+std::string_view TopSupportText(TopSupport top) noexcept {
+    return top == TopSupport::Braced ? "com travessas ou moldura" : "sem travessas (rimless)";
+}
+
 std::string_view BottomSupportText(BottomSupport support) noexcept {
     return support == BottomSupport::Flat ? "base plana com manta" : "só nas bordas";
 }
@@ -94,17 +98,26 @@ std::string GlassSummary(const GlassCheck& check, char32_t decimal) {
     return text + "use " + stock;
 }
 
-std::string_view GlassAssumption(const GlassCheck& /*check*/) noexcept {
-    return "Cálculo para topo com travessas ou moldura.";
+std::string_view GlassAssumption(const GlassCheck& check) noexcept {
+    return check.options.top == TopSupport::Braced
+               ? "Cálculo para topo com travessas ou moldura."
+               : "Cálculo para aquário sem travessas (rimless): borda de cima livre.";
 }
 
 std::vector<std::string> GlassNotes(const GlassCheck& check, char32_t decimal) {
     std::vector<std::string> notes;
-    notes.emplace_back("Topo com travessas ou moldura (assumido): as quatro bordas de cada parede "
-                       "estão apoiadas.");
-    notes.push_back("Aquários sem travessas (rimless) precisam de muito mais: o conselho usual é "
-                    "fator de segurança " +
-                    NumberText(glass::kRimlessAdvice, decimal) + " ou mais.");
+    if (check.options.top == TopSupport::Braced) {
+        notes.emplace_back("Topo com travessas ou moldura: as quatro bordas de cada parede estão "
+                           "apoiadas.");
+        notes.push_back("Aquários sem travessas (rimless) precisam de muito mais: o conselho usual "
+                        "é fator de segurança " +
+                        NumberText(glass::kRimlessAdvice, decimal) +
+                        " ou mais; escolha \"sem travessas\" para calcular.");
+    } else {
+        notes.emplace_back("Topo sem travessas (rimless): a borda de cima de cada parede é livre; "
+                           "as paredes são calculadas como placas (teoria de placas finas, série "
+                           "de Lévy) com o mesmo fator de segurança mínimo.");
+    }
     if (check.options.bottom == BottomSupport::Flat) {
         notes.emplace_back("Fundo sobre base plana com manta: ele não se curva, e seus números são "
                            "só informativos.");
@@ -167,6 +180,7 @@ std::string GlassText(const GlassCheck& check, char32_t decimal) {
     out += "Espessura do vidro: " + NumberText(check.thickness, decimal) + " mm\n";
     out +=
         "Profundidade da água: " + NumberText(std::max(check.waterDepth, 0.0), decimal) + " mm\n";
+    out += "Topo do aquário: " + std::string(TopSupportText(check.options.top)) + "\n";
     out += "Apoio do fundo: " + std::string(BottomSupportText(check.options.bottom)) + "\n\n";
 
     const GlassTable table = MakeGlassTable(check, decimal);

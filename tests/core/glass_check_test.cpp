@@ -1,6 +1,7 @@
 #include "quellfin/form_state.hpp"
 #include "quellfin/glass_check.hpp"
 #include "quellfin/glass_text.hpp"
+#include "quellfin/plate.hpp"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -92,7 +93,7 @@ TEST(GlassCheck, BottomOnItsEdgesCountsInTheVerdict) {
     FormState form;
     form.enterText(InputId::steklo, "5");
     const GlassCheck flat = CheckOf(form);
-    const GlassCheck edges = CheckOf(form, {BottomSupport::Edges});
+    const GlassCheck edges = CheckOf(form, {.bottom = BottomSupport::Edges});
     EXPECT_EQ(flat.status, GlassStatus::Low); // walls: SF 3.5
     EXPECT_EQ(flat.recommended, 6);
     EXPECT_TRUE(edges.pane(PaneKind::Bottom).inVerdict);
@@ -100,6 +101,35 @@ TEST(GlassCheck, BottomOnItsEdgesCountsInTheVerdict) {
     ExpectNear(*edges.lowestSafetyFactor, *edges.pane(PaneKind::Bottom).safetyFactor, 0,
                "the bottom is the weakest");
     EXPECT_EQ(edges.recommended, 8); // 6.31 mm for the bottom
+}
+
+// A rimless wall is the computed plate with a free top edge at its own ratio; the braced figures
+// and the bottom stay those of the tables.
+TEST(GlassCheck, RimlessWallsComeFromTheFreeEdgePlate) {
+    FormState form;
+    const GlassCheck braced = CheckOf(form);
+    const GlassCheck rimless = CheckOf(form, {.top = TopSupport::Rimless});
+    for (PaneKind kind : {PaneKind::Front, PaneKind::Side}) {
+        const PaneCheck& pane = rimless.pane(kind);
+        const PlateCoefficients plate = HydrostaticWall(pane.ratio, TopEdge::Free);
+        EXPECT_EQ(pane.beta, plate.beta);
+        EXPECT_EQ(pane.alpha, plate.alpha);
+        EXPECT_GT(*pane.deflection, *braced.pane(kind).deflection);
+        EXPECT_LT(*pane.safetyFactor, *braced.pane(kind).safetyFactor);
+    }
+    EXPECT_EQ(braced.pane(PaneKind::Front).beta, glass::WallCoefficients(600.0 / 366).beta);
+    EXPECT_EQ(rimless.pane(PaneKind::Bottom).beta, braced.pane(PaneKind::Bottom).beta);
+    // The default tank: SF about 1.6 rimless against 2.3 braced, and the verdict says so.
+    EXPECT_NEAR(*rimless.lowestSafetyFactor, 1.586, 0.005);
+    EXPECT_EQ(rimless.status, GlassStatus::Unsafe);
+    EXPECT_EQ(rimless.recommended, 8);
+    EXPECT_EQ(GlassSummary(rimless, U','),
+              "Fator de segurança 1,6 (mínimo 3,8): use vidro de 8 mm");
+    // A long rimless wall stays finite (the solver's ratio range).
+    form.enterText(InputId::dlina, "100000");
+    const GlassCheck longWall = CheckOf(form, {.top = TopSupport::Rimless});
+    EXPECT_TRUE(std::isfinite(*longWall.pane(PaneKind::Front).safetyFactor));
+    EXPECT_GT(longWall.pane(PaneKind::Front).beta, 1.0);
 }
 
 TEST(GlassCheck, CoefficientTablesInterpolateAndHoldTheirEnds) {
@@ -135,7 +165,7 @@ TEST(GlassCheck, NoWaterZeroGlassAndHugeTanks) {
         SCOPED_TRACE("water line below the bottom");
         FormState form;
         form.enterText(InputId::voda, "50");
-        const GlassCheck check = CheckOf(form, {BottomSupport::Edges});
+        const GlassCheck check = CheckOf(form, {.bottom = BottomSupport::Edges});
         EXPECT_EQ(check.status, GlassStatus::NoWater);
         EXPECT_FALSE(check.lowestSafetyFactor);
         for (const PaneCheck& pane : check.panes) {
@@ -193,8 +223,10 @@ TEST(GlassCheck, EveryFigureIsFiniteOverTheWholeInputRange) {
                     form.enterText(InputId::visota, height);
                     form.enterText(InputId::steklo, glassThickness);
                     form.enterText(InputId::voda, water);
-                    for (BottomSupport bottom : {BottomSupport::Flat, BottomSupport::Edges}) {
-                        const GlassCheck c = CheckOf(form, {bottom});
+                    for (const GlassOptions options :
+                         {GlassOptions{},
+                          GlassOptions{TopSupport::Rimless, BottomSupport::Edges}}) {
+                        const GlassCheck c = CheckOf(form, options);
                         ++checked;
                         ASSERT_TRUE(std::isfinite(c.waterDepth) && std::isfinite(c.required) &&
                                     finite(c.lowestSafetyFactor) && finite(c.floorLoad));

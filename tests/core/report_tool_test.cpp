@@ -101,9 +101,9 @@ TEST(ReportTool, GlassPrintsTheCheckOfTheTankTheActionsLeave) {
     const ToolRun run = RunTool({"--decimal", ",", "--glass", "steklo=5", "--bottom", "edges"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(
-        run.out,
-        GlassText(CheckGlass(form.fields(), form.quantities(), {BottomSupport::Edges}), U','));
+    EXPECT_EQ(run.out, GlassText(CheckGlass(form.fields(), form.quantities(),
+                                            {.bottom = BottomSupport::Edges}),
+                                 U','));
     EXPECT_NE(run.out.find("Apoio do fundo: só nas bordas"), std::string::npos);
 }
 
@@ -142,6 +142,23 @@ TEST(ReportTool, JsonNullsWhereThereIsNothingToShow) {
     EXPECT_EQ(huge.at("status"), "unsafe");
     EXPECT_TRUE(huge["panes"][0].at("recommended_mm").is_null());
     EXPECT_TRUE(huge["panes"][0].at("safety_factor").is_number());
+}
+
+TEST(ReportTool, RimlessTopIsComputedAndSaysSo) {
+    const auto braced = nlohmann::json::parse(RunTool({"--json"}).out)["glass"];
+    const auto rimless =
+        nlohmann::json::parse(RunTool({"--json", "--top", "rimless"}).out)["glass"];
+    EXPECT_EQ(braced.at("top"), "braced");
+    EXPECT_EQ(rimless.at("top"), "rimless");
+    EXPECT_NEAR(braced.at("lowest_safety_factor").get<double>(), 2.26, 0.01);
+    EXPECT_NEAR(rimless.at("lowest_safety_factor").get<double>(), 1.59, 0.01);
+    EXPECT_EQ(rimless.at("status"), "unsafe");
+    EXPECT_EQ(rimless.at("recommended_mm"), 8);
+    EXPECT_GT(rimless["panes"][0].at("beta").get<double>(),
+              braced["panes"][0].at("beta").get<double>());
+    EXPECT_EQ(rimless["panes"][2], braced["panes"][2]); // the bottom is the same plate
+    const std::string text = RunTool({"--glass", "--top", "rimless"}).out;
+    EXPECT_NE(text.find("Topo do aquário: sem travessas (rimless)"), std::string::npos);
 }
 
 TEST(ReportTool, RejectsBadGlassCombinations) {

@@ -98,6 +98,23 @@ private Q_SLOTS:
         QCOMPARE(runs(), 1);
     }
 
+    void theTopEdgeIsAChoiceForTheSessionBracedByDefault() {
+        window->glassView().showDetails();
+        auto* top = details()->findChild<QComboBox*>(QStringLiteral("GlassTopSupport"));
+        QCOMPARE(top->currentText(), QStringLiteral("com travessas ou moldura"));
+        QVERIFY(steklo()->toolTip().contains(QStringLiteral("topo com travessas ou moldura")));
+        top->setCurrentIndex(top->findText(QStringLiteral("sem travessas (rimless)")));
+        QCOMPARE(window->glassOptions().top, TopSupport::Rimless);
+        QCOMPARE(verdict(), QStringLiteral("Vidro inseguro")); // SF 1.6
+        QVERIFY(steklo()->toolTip().startsWith(
+            decimal("Fator de segurança 1.6 (mínimo 3.8): use vidro de 8 mm")));
+        QVERIFY(steklo()->toolTip().contains(QStringLiteral("sem travessas (rimless)")));
+        details()->close();
+        window->form().enterText(InputId::steklo, "8");
+        QCOMPARE(window->glassView().check().options.top, TopSupport::Rimless);
+        QCOMPARE(runs(), 1);
+    }
+
     void theBottomsSupportIsAChoiceForTheSession() {
         window->glassView().showDetails();
         auto* support = details()->findChild<QComboBox*>(QStringLiteral("GlassBottomSupport"));

@@ -68,9 +68,13 @@ std::optional<double> StockThickness(double required) noexcept;
 
 enum class PaneKind { Front, Side, Bottom };
 enum class GlassStatus { Ok, Low, Unsafe, NoWater };
+// Braces or a frame hold the walls' top edge (the builders' tables), or the top edge is free
+// (rimless: the walls are computed as plates with a free top edge).
+enum class TopSupport { Braced, Rimless };
 enum class BottomSupport { Flat, Edges }; // a flat stand with a mat, or a frame under the edges
 
 struct GlassOptions {
+    TopSupport top = TopSupport::Braced;
     BottomSupport bottom = BottomSupport::Flat;
 };
 
@@ -107,7 +111,9 @@ struct GlassCheck {
 };
 
 // The check of one run: its water level, pane sizes and weight, and the glass thickness entered.
-// Every number is finite for any input the fields allow.
+// Braced walls and the bottom take their coefficients from the tables; rimless walls from the
+// thin-plate solution with a free top edge, at their own ratio. Every number is finite for any
+// input the fields allow.
 GlassCheck CheckGlass(const FieldSet& fields, const Quantities& q, GlassOptions options = {});
 
 } // namespace quellfin

@@ -17,7 +17,8 @@ std::string_view PaneName(PaneKind pane) noexcept;
 std::string_view StatusText(GlassStatus status) noexcept;
 // The machine words of a status: "ok", "low", "unsafe", "no water".
 std::string_view StatusKey(GlassStatus status) noexcept;
-std::string_view BottomSupportText(BottomSupport support) noexcept;
+std::string_view TopSupportText(TopSupport top) noexcept;           // "com travessas ou moldura"
+std::string_view BottomSupportText(BottomSupport support) noexcept; // "base plana com manta"
 
 // One sentence: the lowest safety factor against the target and the thickness to buy, e.g.
 // "Fator de segurança 2,3 (mínimo 3,8): use vidro de 6 mm".
