@@ -86,6 +86,14 @@ expect "one job crashed" 900 "$dir/crash/main.log" "$dir/crash"/fuzz-*.log
 process_log crash >"$dir/crashed.log"
 expect "single job crashed" 0 "$dir/crashed.log"
 
+# A log with bytes that are no text (a crash report's raw input, a file written over by another
+# process) is still read as text.
+{
+    printf 'raw input: \x00\x01\xff\xfe\n'
+    process_log 4242
+} >"$dir/binary.log"
+expect "bytes that are no text" 4242 "$dir/binary.log"
+
 # Totals past 2^31.
 { job_end 0 2147483647; job_end 1 2147483647; } >"$dir/big.log"
 expect "large totals" 4294967294 "$dir/big.log"
