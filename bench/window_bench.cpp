@@ -3,7 +3,8 @@
 //               setPlainText of the same 37 lines (median nanoseconds of each)
 //   start       constructing and showing TMainForm until it is exposed and painted, against the
 //               floor form (same widgets, no calculator) and an empty window of the same size,
-//               in paired rounds whose order turns each round (median nanoseconds of each)
+//               in rounds whose order turns each round (median nanoseconds of each, then the
+//               medians of the rounds' ratios ours/floor and ours/empty)
 //   first-window  a fresh process: nanoseconds from main() to TMainForm exposed and painted, and
 //                 the peak resident memory (KiB) at that point
 //   first-floor   the same for the floor form
@@ -99,7 +100,18 @@ void Start(int rounds) {
             }
         }
     }
-    std::printf("start %lld %lld %lld\n", Median(times[0]), Median(times[1]), Median(times[2]));
+    // The ratio of each round's pair, so that load from elsewhere that hits a whole round cancels.
+    const auto pairedRatio = [&](std::size_t floor) {
+        std::vector<double> ratios;
+        for (std::size_t i = 0; i < times[0].size(); ++i) {
+            ratios.push_back(static_cast<double>(times[0][i]) /
+                             static_cast<double>(times[floor][i]));
+        }
+        std::sort(ratios.begin(), ratios.end());
+        return ratios[ratios.size() / 2];
+    };
+    std::printf("start %lld %lld %lld %.4f %.4f\n", Median(times[0]), Median(times[1]),
+                Median(times[2]), pairedRatio(1), pairedRatio(2));
 }
 
 long PeakResidentKiB() {
