@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     if (mode == QLatin1String("edit")) {
         Edit(400);
     } else if (mode == QLatin1String("start")) {
-        Start(30);
+        Start(101);
     } else if (mode == QLatin1String("first-window")) {
         TMainForm window;
         ShowAndWait(window);
