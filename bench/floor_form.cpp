@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -143,6 +144,10 @@ std::unique_ptr<QWidget> FloorForm() {
                 QString::number(input->defaultValue, 'f', input->decimalDigits), group);
             edit->setAlignment(Qt::AlignCenter);
             edit->setGeometry(Rect(c.box));
+            if (input->id == InputId::steklo) { // the glass check's icon is a widget too
+                edit->addAction(QIcon(QStringLiteral(":/quellfin/glass-low.svg")),
+                                QLineEdit::TrailingPosition);
+            }
         } else {
             auto* list = new QComboBox(group);
             for (const std::string_view item : choice->items) {

@@ -177,7 +177,14 @@ void GlassView::setOptions(GlassOptions options) {
 void GlassView::update() {
     const char32_t decimal = form_.separators().decimal;
     check_ = CheckGlass(form_.fields(), form_.quantities(), options_);
-    verdict_->setIcon(QIcon(IconResource(check_.status)));
+    if (shownStatus_ != check_.status) {
+        QIcon& icon = icons_[static_cast<std::size_t>(check_.status)];
+        if (icon.isNull()) {
+            icon = QIcon(IconResource(check_.status));
+        }
+        verdict_->setIcon(icon);
+        shownStatus_ = check_.status;
+    }
     const QString tip = Tooltip(check_, decimal);
     verdict_->setToolTip(tip);
     verdict_->setText(ToQString(StatusText(check_.status)));

@@ -9,7 +9,10 @@
 #include "quellfin/glass_check.hpp"
 
 #include <QDialog>
+#include <QIcon>
 #include <QPointer>
+#include <array>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -74,6 +77,8 @@ private:
     QWidget* window_;
     QAction* verdict_;
     QPointer<GlassDetails> details_;
+    std::array<QIcon, 4> icons_;            // by status, each read from its SVG once
+    std::optional<GlassStatus> shownStatus_; // the icon only changes with the verdict
     GlassOptions options_;
     GlassCheck check_;
 };
