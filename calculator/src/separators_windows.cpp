@@ -17,7 +17,7 @@ namespace {
 
 // One of the user's regional settings in UTF-8; empty when Windows does not give it.
 std::string UserLocaleText(LCTYPE what) {
-    wchar_t buffer[16]; // Windows allows at most four characters (and the end) for these
+    wchar_t buffer[16]; // Windows keeps these to three characters and the end
     const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, what, buffer,
                                        static_cast<int>(std::size(buffer)));
     if (length <= 1) {
