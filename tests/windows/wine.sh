@@ -26,21 +26,25 @@ cannot_start() {
     exit 77
 }
 
-ready() { [[ -f $prefix/system.reg && -f $prefix/.quellfin-ready ]]; }
+# A prefix is made once per Wine version: a newer Wine would update an older prefix on the first
+# run and say so on stderr, among the program's output.
+marker=$prefix/.quellfin-ready
+ready() { [[ -f $prefix/system.reg && -f $marker ]]; }
 
 case $action in
 start)
     [[ -x $loader ]] || cannot_start "no Wine loader at '$loader'"
-    if ! ready; then
+    version=$("$loader" --version 2>/dev/null)
+    if ! ready || [[ $(<"$marker") != "$version" ]]; then
         rm -rf "$prefix"
         mkdir -p "$(dirname "$prefix")"
         if ! log=$("$loader" wineboot --init 2>&1) || [[ ! -f $prefix/system.reg ]]; then
             cannot_start "wineboot could not create $prefix: $(tail -n 3 <<<"$log")"
         fi
         "$(dirname "$loader")/wineserver" --wait
-        touch "$prefix/.quellfin-ready"
+        echo "$version" >"$marker"
     fi
-    echo "Wine prefix ready: $prefix ($("$loader" --version 2>/dev/null))"
+    echo "Wine prefix ready: $prefix ($version)"
     ;;
 run)
     [[ -x $loader ]] || cannot_start "no Wine loader at '$loader'"
