@@ -95,24 +95,28 @@ class LocaleTest : public QObject {
 private Q_SLOTS:
     void windowAndToolAgree_data() {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("later"); // the locale the window is switched to, if any
-        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("typed");   // 1000.5 as the user types it into the window
+        QTest::addColumn<QString>("later");   // the locale the window is then switched to, if any
+        QTest::addColumn<QString>("decimal"); // the separators of the last locale
         QTest::addColumn<QString>("thousands");
-        const QString point = QStringLiteral(".");
-        const QString comma = QStringLiteral(",");
-        QTest::newRow("de_DE") << "de_DE.UTF-8" << QString() << comma << point;
-        QTest::newRow("fr_FR") << "fr_FR.UTF-8" << QString() << comma << QStringLiteral("\u202F");
-        QTest::newRow("ar_EG") << "ar_EG.UTF-8" << QString() << point << comma;
-        QTest::newRow("fa_IR") << "fa_IR.UTF-8" << QString() << point << comma;
-        QTest::newRow("C") << "C" << QString() << point << comma;
-        QTest::newRow("unknown name") << "xx_YY.UTF-8" << QString() << point << comma;
-        QTest::newRow("de_DE, then fr_FR") << "de_DE.UTF-8"
-                                           << "fr_FR.UTF-8" << comma << QStringLiteral("\u202F");
-        QTest::newRow("fr_FR, then C") << "fr_FR.UTF-8"
-                                       << "C" << point << comma;
+        const auto row = [](const char* name, const char* locale, const char* typed,
+                            const char* later, const char* decimal, const char* thousands) {
+            QTest::newRow(name) << QString::fromUtf8(locale) << QString::fromUtf8(typed)
+                                << QString::fromUtf8(later) << QString::fromUtf8(decimal)
+                                << QString::fromUtf8(thousands);
+        };
+        row("de_DE", "de_DE.UTF-8", "1.000,5", "", ",", ".");
+        row("fr_FR", "fr_FR.UTF-8", "1\u202F000,5", "", ",", "\u202F"); // narrow no-break space
+        row("ar_EG", "ar_EG.UTF-8", "1,000.5", "", ".", ",");
+        row("fa_IR", "fa_IR.UTF-8", "1,000.5", "", ".", ",");
+        row("C", "C", "1,000.5", "", ".", ",");
+        row("unknown name", "xx_YY.UTF-8", "1,000.5", "", ".", ",");
+        row("de_DE, then fr_FR", "de_DE.UTF-8", "1.000,5", "fr_FR.UTF-8", ",", "\u202F");
+        row("fr_FR, then C", "fr_FR.UTF-8", "1\u202F000,5", "C", ".", ",");
     }
     void windowAndToolAgree() {
         QFETCH(QString, locale);
+        QFETCH(QString, typed);
         QFETCH(QString, later);
         QFETCH(QString, decimal);
         QFETCH(QString, thousands);
@@ -123,25 +127,18 @@ private Q_SLOTS:
                     qPrintable(name + QLatin1String(" is missing: scripts/install-deps makes it")));
             }
         }
-        // 1000.5 as the user of the last locale types it; the first one reads "1.000,5" in
-        // de_DE, which is what a switch must then show again with the new separators.
-        const auto typed = [](const QString& d, const QString& t) {
-            return QStringLiteral("1") + t + QStringLiteral("000") + d + QStringLiteral("5");
-        };
-        const QString firstTyped = later.isEmpty() ? typed(decimal, thousands)
-                                   : locale.startsWith(QLatin1String("de_"))
-                                       ? typed(QStringLiteral(","), QStringLiteral("."))
-                                       : typed(QStringLiteral(","), QStringLiteral("\u202F"));
 
-        QStringList windowArgs{QLatin1String(kWindowMode), firstTyped};
+        QStringList windowArgs{QLatin1String(kWindowMode), typed};
         if (!later.isEmpty()) {
             windowArgs << later;
         }
         const Run window = Start(QCoreApplication::applicationFilePath(), windowArgs, locale);
         QCOMPARE(window.status, 0);
         const QString tool = QStringLiteral(QUELLFIN_REPORT_TOOL);
-        const Run report =
-            Start(tool, {QStringLiteral("dlina=") + typed(decimal, thousands)}, last);
+        const Run report = Start(tool,
+                                 {QStringLiteral("dlina=1") + thousands + QStringLiteral("000") +
+                                  decimal + QStringLiteral("5")},
+                                 last);
         QCOMPARE(report.status, 0);
 
         const qsizetype newline = window.out.indexOf(QLatin1Char('\n'));
