@@ -12,17 +12,16 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <cstdio>
-#include <fcntl.h>
-#include <io.h>
+#include <algorithm>
+#include <sstream>
 #include <windows.h>
 #endif
 
 namespace {
 
-int Run(const std::vector<std::string>& texts) {
+int Run(const std::vector<std::string>& texts, std::ostream& out, std::ostream& err) {
     const std::vector<std::string_view> args(texts.begin(), texts.end());
-    return quellfin::RunReportTool(args, std::cout, std::cerr, quellfin::UserSeparators());
+    return quellfin::RunReportTool(args, out, err, quellfin::UserSeparators());
 }
 
 } // namespace
@@ -31,7 +30,7 @@ int Run(const std::vector<std::string>& texts) {
 
 namespace {
 
-// While the report goes to a console window, the console reads bytes as UTF-8.
+// While the tool writes to a console window, the console reads bytes as UTF-8.
 class Utf8Console {
 public:
     Utf8Console() {
@@ -54,26 +53,44 @@ private:
     UINT previous_ = 0;
 };
 
+// The bytes as they are, past the C runtime, which would turn "\n" into "\r\n" in a file or a
+// pipe and may re-encode them on their way to a console.
+void WriteAll(DWORD stream, const std::string& bytes) {
+    const HANDLE handle = GetStdHandle(stream);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 16));
+        DWORD written = 0;
+        if (!WriteFile(handle, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+            return;
+        }
+        done += written;
+    }
+}
+
 } // namespace
 
 // Windows hands the arguments over in UTF-16; the tool reads them in UTF-8 and writes the same
 // bytes as everywhere else: UTF-8 with "\n" line ends.
 int wmain(int argc, wchar_t** argv) {
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
     const Utf8Console console;
     std::vector<std::string> texts;
     for (int i = 1; i < argc; ++i) {
         const std::wstring_view arg(argv[i]);
         texts.push_back(quellfin::Utf8FromUtf16(std::u16string(arg.begin(), arg.end())));
     }
-    return Run(texts);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = Run(texts, out, err);
+    WriteAll(STD_OUTPUT_HANDLE, out.str());
+    WriteAll(STD_ERROR_HANDLE, err.str());
+    return status;
 }
 
 #else
 
 int main(int argc, char** argv) {
-    return Run(std::vector<std::string>(argv + 1, argv + argc));
+    return Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }
 
 #endif
