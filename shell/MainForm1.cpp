@@ -11,7 +11,6 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QUrl>
@@ -25,11 +24,6 @@ namespace {
 
 QRect ToRect(const Box& b) {
     return {b.x, b.y, b.width, b.height};
-}
-
-char32_t FirstCharacter(const QString& text, char32_t fallback) {
-    const QList<uint> ucs4 = text.toUcs4();
-    return ucs4.size() == 1 ? static_cast<char32_t>(ucs4.front()) : fallback;
 }
 
 template <typename Widget> Widget* Named(Widget* widget, std::string_view name, const Box& box) {
@@ -75,18 +69,11 @@ std::string_view LabelTextOf(std::string_view control) {
 
 } // namespace
 
-Separators SeparatorsOf(const QLocale& locale) {
-    const Separators defaults;
-    return {FirstCharacter(locale.decimalPoint(), defaults.decimal),
-            FirstCharacter(locale.groupSeparator(), defaults.thousands)};
-}
-
 TMainForm::TMainForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      form_(SeparatorsOf(QLocale::system())),
-      openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+      form_(UserSeparators()), openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     MainForm = this;
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(ToQString(kCaption));
@@ -185,7 +172,7 @@ void TMainForm::openLink(std::string_view url) const {
 }
 
 void TMainForm::updateSeparators() {
-    form_.setSeparators(SeparatorsOf(QLocale::system()));
+    form_.setSeparators(UserSeparators());
 }
 
 void TMainForm::changeEvent(QEvent* event) {

@@ -17,9 +17,6 @@ namespace quellfin::shell {
 
 class GlassView;
 
-// The regional separators of a Qt locale (its first character each; "." and "," where it has none).
-Separators SeparatorsOf(const QLocale& locale);
-
 // The main window: the calculator's fields as widgets in their groups, the construction pictures,
 // the report and the menu bar, all at fixed positions in a window that cannot be resized.
 class TMainForm : public QWidget {
@@ -46,7 +43,8 @@ public:
     void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
     void openLink(std::string_view url) const;
 
-    // Reads the system locale's separators again and rewrites the texts with them.
+    // Reads the user's separators again (the same place the report tool reads them) and rewrites
+    // the texts with them.
     void updateSeparators();
 
 protected:

@@ -41,8 +41,8 @@ Options:
                   with --glass or --json: the bottom pane rests on a flat stand with a mat
                   (flat, the default: its figures are information) or only on its edges
                   (edges: the bottom counts in the verdict)
-  --decimal C     decimal separator, one character (default: from LC_NUMERIC, else ".")
-  --thousands C   thousands separator, one character (default: from LC_NUMERIC, else ",")
+  --decimal C     decimal separator, one character (default: the user's locale, else ".")
+  --thousands C   thousands separator, one character (default: the user's locale, else ",")
   --help          show this text
 
 Exit status: 0 when the output was written, 2 for a bad argument (one line on stderr).

@@ -1,7 +1,5 @@
 #include "quellfin/separators.hpp"
 
-#include <clocale>
-
 namespace quellfin {
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -60,6 +58,22 @@ DecodedChar DecodeUtf8(std::string_view s, std::size_t pos) noexcept {
     return {value, length};
 }
 
+std::string Utf8FromUtf16(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            const char32_t low = text[++i];
+            AppendUtf8(out, 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (low - 0xDC00));
+        } else {
+            AppendUtf8(out, unit); // a lone surrogate comes out as U+FFFD
+        }
+    }
+    return out;
+}
+
 std::optional<char32_t> SingleCharacter(std::string_view s) noexcept {
     if (s.empty()) {
         return std::nullopt;
@@ -75,15 +89,6 @@ Separators SeparatorsFromTexts(std::string_view decimal, std::string_view thousa
     const Separators defaults;
     return {SingleCharacter(decimal).value_or(defaults.decimal),
             SingleCharacter(thousands).value_or(defaults.thousands)};
-}
-
-Separators SeparatorsFromCLocale() {
-    const std::lconv* conv = std::localeconv();
-    if (conv == nullptr) {
-        return {};
-    }
-    return SeparatorsFromTexts(conv->decimal_point != nullptr ? conv->decimal_point : "",
-                               conv->thousands_sep != nullptr ? conv->thousands_sep : "");
 }
 
 } // namespace quellfin

@@ -86,7 +86,7 @@ private Q_SLOTS:
         TMainForm fresh;
         QCOMPARE(fresh.form().runCount(), 1);
         QCOMPARE(fresh.findChild<QPlainTextEdit*>("Memo1")->toPlainText(),
-                 JoinedReport(FormState(SeparatorsOf(QLocale::system())).report()));
+                 JoinedReport(FormState(UserSeparators()).report()));
         QCOMPARE(MainForm, &fresh);
     }
 
@@ -347,27 +347,6 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
     }
 
-    void separatorsComeFromTheLocale_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<uint>("decimal");
-        QTest::addColumn<uint>("thousands");
-        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << uint('.')
-                               << uint(',');
-        QTest::newRow("pt_BR") << QLocale(QLocale::Portuguese, QLocale::Brazil) << uint(',')
-                               << uint('.');
-        QTest::newRow("de_CH") << QLocale(QLocale::German, QLocale::Switzerland) << uint('.')
-                               << uint(0x2019);
-        QTest::newRow("C") << QLocale::c() << uint('.') << uint(',');
-    }
-    void separatorsComeFromTheLocale() {
-        QFETCH(QLocale, locale);
-        QFETCH(uint, decimal);
-        QFETCH(uint, thousands);
-        const Separators separators = SeparatorsOf(locale);
-        QCOMPARE(uint(separators.decimal), decimal);
-        QCOMPARE(uint(separators.thousands), thousands);
-    }
-
     void newSeparatorsRewriteTheTextsWithoutARun() {
         window->form().setSeparators({U',', U'.'});
         QCOMPARE(child<QLineEdit>("dlina")->text(), QStringLiteral("60,00"));
@@ -375,7 +354,7 @@ private Q_SLOTS:
         QCOMPARE(runs(), 0);
         QEvent change(QEvent::LocaleChange); // the system's own separators come back
         QApplication::sendEvent(window.get(), &change);
-        QCOMPARE(window->form().separators(), SeparatorsOf(QLocale::system()));
+        QCOMPARE(window->form().separators(), UserSeparators());
     }
 };
 

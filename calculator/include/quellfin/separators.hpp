@@ -25,13 +25,18 @@ struct DecodedChar {
 };
 DecodedChar DecodeUtf8(std::string_view s, std::size_t pos) noexcept;
 
+// The UTF-8 form of UTF-16 text (as Windows hands it over); an unpaired surrogate becomes U+FFFD.
+std::string Utf8FromUtf16(std::u16string_view text);
+
 // The single character that s consists of, or nothing when s is empty, holds more than one
 // character, or is not valid UTF-8.
 std::optional<char32_t> SingleCharacter(std::string_view s) noexcept;
 
-// Separators taken from the C library's current LC_NUMERIC locale (texts in UTF-8); "." and ","
-// where the locale gives none, or more than one character.
-Separators SeparatorsFromCLocale();
+// The user's separators as this platform reports them: on POSIX systems the LC_NUMERIC locale
+// that the environment names (LC_ALL, LC_NUMERIC, LANG), on Windows the user's regional settings.
+// Each one that is not exactly one character falls back to "." and ",". Reads the setting anew on
+// every call and leaves the program's own locale alone.
+Separators UserSeparators();
 
 // Picks separators from locale texts: each one that is not exactly one character falls back to
 // its default ("." and ",").
