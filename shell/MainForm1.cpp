@@ -1,5 +1,6 @@
 #include "MainForm1.hpp"
 
+#include "accessibility.hpp"
 #include "menu.hpp"
 #include "qt_text.hpp"
 #include "window_layout.hpp"
@@ -105,6 +106,10 @@ TMainForm::TMainForm(QWidget* parent)
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setFocusPolicy(Qt::StrongFocus);
     Memo1->setTabChangesFocus(true);
+    // TODO(lead): the window's options
+    printer_ = new ReportPrinter(
+        form_, [] { return GlassOptions{}; }, this);
+    AddReportPrinting(this, Memo1, *printer_);
 
     // Tab visits the components in the window's own order.
     QWidget* previous = nullptr;
@@ -115,6 +120,7 @@ TMainForm::TMainForm(QWidget* parent)
         }
         previous = widget;
     }
+    DescribeForScreenReaders(this);
 
     form_.addReportObserver([this] { showForm(); });
     showForm(); // the report of the run made when the form state was built

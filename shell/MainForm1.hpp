@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quellfin/form_state.hpp"
+#include "report_printer.hpp"
 #include "widgets.hpp"
 
 #include <QWidget>
@@ -43,6 +44,9 @@ public:
     // Reads the system locale's separators again and rewrites the texts with them.
     void updateSeparators();
 
+    // Printing and saving the report as PDF (Memo1's context menu, Ctrl+P).
+    [[nodiscard]] ReportPrinter& printer() noexcept { return *printer_; }
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -56,6 +60,7 @@ private:
     std::array<NumberBox*, kInputCount> numberBoxes_{};
     std::array<RadioBox*, 2> radioButtons_{};
     UrlOpener openUrl_;
+    ReportPrinter* printer_ = nullptr;
 };
 
 } // namespace quellfin::shell
