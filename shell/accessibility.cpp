@@ -6,10 +6,11 @@
 #include "widgets.hpp"
 #include "window_layout.hpp"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QWidget>
 
@@ -127,6 +128,18 @@ void RemakeAccessible(QWidget* widget) {
     }
 }
 
+// With the list named by its label, a screen reader finds the current entry as the selected item
+// of the drop-down (which Qt otherwise selects only while it is open).
+void ShowEntryAsSelected(QComboBox* list) {
+    const auto select = [list](int index) {
+        list->view()->selectionModel()->setCurrentIndex(
+            list->model()->index(index, list->modelColumn(), list->rootModelIndex()),
+            QItemSelectionModel::ClearAndSelect);
+    };
+    select(list->currentIndex());
+    QObject::connect(list, &QComboBox::currentIndexChanged, list->view(), select);
+}
+
 } // namespace
 
 std::vector<AccessibleText> AccessibleTexts() {
@@ -159,9 +172,12 @@ void DescribeForScreenReaders(QWidget* window) {
     InstallAccessibleRoles();
     for (auto* widget : window->findChildren<QWidget*>()) {
         if (dynamic_cast<RadioBox*>(widget) != nullptr ||
-            dynamic_cast<ChoiceBox*>(widget) != nullptr ||
             dynamic_cast<PictureBox*>(widget) != nullptr) {
             RemakeAccessible(widget);
+        }
+        if (auto* list = dynamic_cast<ChoiceBox*>(widget)) {
+            RemakeAccessible(list);
+            ShowEntryAsSelected(list);
         }
     }
     for (const AccessibleText& t : AccessibleTexts()) {

@@ -61,17 +61,18 @@ public:
     void table(const GlassTable& cells) {
         cursor_.insertBlock();
         QTextTableFormat format;
-        format.setBorder(0.5);
-        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorder(1);
         format.setBorderCollapse(true);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderBrush(QColor(0x90, 0x90, 0x90));
         format.setCellPadding(3);
         format.setCellSpacing(0);
         format.setTopMargin(6);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         format.setHeaderRowCount(1);
         // Room for the longest heading word of each column.
-        format.setColumnWidthConstraints({Percent(20), Percent(14), Percent(8), Percent(15),
-                                          Percent(14), Percent(16), Percent(13)});
+        format.setColumnWidthConstraints({Percent(20), Percent(13), Percent(8), Percent(14),
+                                          Percent(14), Percent(18), Percent(13)});
         QTextTable* table = cursor_.insertTable(static_cast<int>(cells.rows.size() + 1),
                                                 static_cast<int>(GlassTable::kColumns), format);
         const auto fill = [&](int row, const GlassTable::Row& texts, bool bold) {
@@ -288,13 +289,21 @@ QMenu* BuildReportMenu(QPlainTextEdit* memo, const ReportPrinter& printer) {
 
 void AddReportPrinting(QWidget* window, QPlainTextEdit* memo, const ReportPrinter& printer) {
     window->addAction(printer.printAction()); // Ctrl+P anywhere in the window
+    const auto showMenu = [memo, &printer](const QPoint& at) {
+        QMenu* menu = BuildReportMenu(memo, printer);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(memo->viewport()->mapToGlobal(at));
+    };
+    // The right button and the Menu key (on X11; the platform turns it into a menu request).
     memo->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(memo, &QWidget::customContextMenuRequested, memo,
-                     [memo, &printer](const QPoint& at) {
-                         QMenu* menu = BuildReportMenu(memo, printer);
-                         menu->setAttribute(Qt::WA_DeleteOnClose);
-                         menu->popup(memo->viewport()->mapToGlobal(at));
-                     });
+    QObject::connect(memo, &QWidget::customContextMenuRequested, memo, showMenu);
+    // Shift+F10, for keyboards without a Menu key: at the text cursor.
+    auto* menuKey = new QAction(memo);
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WidgetShortcut);
+    memo->addAction(menuKey);
+    QObject::connect(menuKey, &QAction::triggered, memo,
+                     [memo, showMenu] { showMenu(memo->cursorRect().bottomLeft()); });
 }
 
 } // namespace quellfin::shell

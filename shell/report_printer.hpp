@@ -85,7 +85,8 @@ private:
 // and saving as PDF. The caller owns the menu.
 QMenu* BuildReportMenu(QPlainTextEdit* memo, const ReportPrinter& printer);
 
-// Gives `memo` that context menu and the window the print shortcut.
+// Gives `memo` that context menu (right button, Menu key, Shift+F10) and the window the print
+// shortcut.
 void AddReportPrinting(QWidget* window, QPlainTextEdit* memo, const ReportPrinter& printer);
 
 } // namespace quellfin::shell

@@ -3,6 +3,7 @@
 #include "window_layout.hpp"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <utility>
 
 using namespace quellfin;
 using namespace quellfin::shell;
@@ -74,6 +76,9 @@ private Q_SLOTS:
                 QCOMPARE(iface->text(QAccessible::Description),
                          row[QLatin1String("description")].toString());
             }
+            if (row.toObject().contains(QLatin1String("value"))) {
+                QCOMPARE(iface->text(QAccessible::Value), row[QLatin1String("value")].toString());
+            }
             names << iface->text(QAccessible::Name);
         }
         QCOMPARE(names.size(), table.size()); // no two alike
@@ -88,6 +93,35 @@ private Q_SLOTS:
                                  [&](const auto& r) { return r.first->object() == label; }),
                      c.name.data());
         }
+    }
+
+    // Named by its label, a list says its entry as the value and as the selected item of its
+    // drop-down, and both follow the keys.
+    void listsSayTheirEntry() {
+        auto* riba = window->findChild<QComboBox*>(QStringLiteral("riba"));
+        riba->setFocus();
+        QAccessibleInterface* iface = accessible(QStringLiteral("riba"));
+        const auto selected = [iface] {
+            QStringList entries;
+            QAccessibleInterface* list = iface->child(0);
+            for (int i = 0; i < list->childCount(); ++i) {
+                if (list->child(i)->state().selected) {
+                    entries << list->child(i)->text(QAccessible::Name);
+                }
+            }
+            return entries;
+        };
+        QCOMPARE(selected(), QStringList{QStringLiteral("Médio")});
+        for (const auto& [key, entry] :
+             {std::pair{Qt::Key_Home, "Somente plantas"}, std::pair{Qt::Key_Down, "Muito pouco"},
+              std::pair{Qt::Key_End, "Muito"}}) {
+            QTest::keyClick(riba, key);
+            QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Animais"));
+            QCOMPARE(iface->text(QAccessible::Value), QString::fromUtf8(entry));
+            QCOMPARE(selected(), QStringList{QString::fromUtf8(entry)});
+        }
+        QCOMPARE(iface->childCount(), 1);
+        QCOMPARE(iface->indexOfChild(iface->child(0)), 0);
     }
 
     void constructionButtonsActAsRadioButtons() {

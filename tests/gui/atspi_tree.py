@@ -44,6 +44,20 @@ def walk(node, out, depth=0):
             walk(child, out, depth + 1)
 
 
+def selected_entry(combo):
+    """The entries of the list's drop-down that say they are selected."""
+    entries = []
+    stack = [combo.getChildAtIndex(i) for i in range(combo.childCount)]
+    while stack:
+        node = stack.pop()
+        if node is None:
+            continue
+        if node.getRoleName() == "list item" and node.getState().contains(pyatspi.STATE_SELECTED):
+            entries.append(node.name)
+        stack.extend(node.getChildAtIndex(i) for i in range(node.childCount))
+    return entries[0] if len(entries) == 1 else f"selected: {entries}"
+
+
 def main():
     table = json.load(open(sys.argv[1], encoding="utf-8"))
     deadline = time.monotonic() + (float(sys.argv[2]) if len(sys.argv) > 2 else 30)
@@ -63,6 +77,11 @@ def main():
             continue
         if "description" in row and matches[0][2] != row["description"]:
             problems.append(f"{row['component']}: description {matches[0][2]!r}")
+        if "value" in row:  # a list's entry is the selected item of its drop-down
+            node = nodes[found.index(matches[0])]
+            value = selected_entry(node)
+            if value != row["value"]:
+                problems.append(f"{row['component']}: entry {value!r}, wanted {row['value']!r}")
 
     # Nothing a screen reader would announce without a name.
     for name, role, _ in found:

@@ -276,12 +276,22 @@ private Q_SLOTS:
 
     // Memo1's menu keeps the text edit's own entries and adds printing; Ctrl+P prints from any
     // field; the menu bar stays as it is.
+    void reportMenuAndShortcut_data() {
+        QTest::addColumn<bool>("shiftF10");
+        QTest::newRow("right button or Menu key") << false;
+        QTest::newRow("Shift+F10") << true;
+    }
     void reportMenuAndShortcut() {
+        QFETCH(bool, shiftF10);
         auto* memo = window->findChild<QPlainTextEdit*>("Memo1");
         memo->setFocus();
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(10, 10),
-                                memo->viewport()->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(memo->viewport(), &event);
+        if (shiftF10) {
+            QTest::keyClick(memo, Qt::Key_F10, Qt::ShiftModifier);
+        } else { // what the platform makes of a right click or the Menu key
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(10, 10),
+                                    memo->viewport()->mapToGlobal(QPoint(10, 10)));
+            QApplication::sendEvent(memo->viewport(), &event);
+        }
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu != nullptr);
         QStringList entries;

@@ -5,15 +5,11 @@
 int RunWindowTests(int argc, char** argv);
 int RunPlacementTests(int argc, char** argv);
 int RunMonkeyTests(int argc, char** argv);
-int RunPrintingTests(int argc, char** argv);
-int RunAccessibilityTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     quellfin::shell::Application app(argc, argv);
     const int window = RunWindowTests(argc, argv);
     const int placement = RunPlacementTests(argc, argv);
     const int monkey = RunMonkeyTests(argc, argv);
-    const int printing = RunPrintingTests(argc, argv);
-    const int accessibility = RunAccessibilityTests(argc, argv);
-    return window + placement + monkey + printing + accessibility;
+    return window + placement + monkey;
 }
