@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -254,7 +255,7 @@ std::unique_ptr<QTextDocument> ReportPrinter::document() const {
 void ReportPrinter::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(PageSizeFor(QLocale()));
-    printer.setDocName(ToQString(kProgramName));
+    printer.setDocName(QFileInfo(ProposedPdfName(form_)).completeBaseName());
     if (!printDialog_ || !printDialog_(window(), printer)) {
         return;
     }
@@ -262,7 +263,10 @@ void ReportPrinter::print() {
 }
 
 bool ReportPrinter::saveAsPdf() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir()) { // named, but never made
+        folder = QDir::homePath();
+    }
     const QString proposed = folder + QLatin1Char('/') + ProposedPdfName(form_);
     const QString path = fileDialog_ ? fileDialog_(window(), proposed) : QString();
     if (path.isEmpty()) {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -170,9 +171,9 @@ private Q_SLOTS:
         } else {
             saveTo(path);
             window->printer().savePdfAction()->trigger();
-            QCOMPARE(proposed, QStringList{QStandardPaths::writableLocation(
-                                               QStandardPaths::DocumentsLocation) +
-                                           QStringLiteral("/Quellfin 60,5x30x40.pdf")});
+            QCOMPARE(proposed.size(), 1);
+            QCOMPARE(QFileInfo(proposed.front()).fileName(),
+                     QStringLiteral("Quellfin 60,5x30x40.pdf"));
         }
         QVERIFY(QFile::exists(path));
         QCOMPARE(PdfPageSize(path), paper);
@@ -205,6 +206,38 @@ private Q_SLOTS:
         }
         QCOMPARE(memo(), report);
         QCOMPARE(window->form().runCount(), runs);
+    }
+
+    // The documents folder the desktop names, or the home folder while it does not exist.
+    void pdfIsProposedInTheDocumentsFolder_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("documents folder") << true;
+        QTest::newRow("documents folder never made") << false;
+    }
+    void pdfIsProposedInTheDocumentsFolder() {
+        QFETCH(bool, exists);
+        QTemporaryDir config;
+        const QString documents = config.filePath(QStringLiteral("Documentos"));
+        QFile dirs(config.filePath(QStringLiteral("user-dirs.dirs")));
+        QVERIFY(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n");
+        dirs.close();
+        QVERIFY(!exists || QDir().mkdir(documents));
+        const bool hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        window->printer().setFileDialog([this](QWidget*, const QString& offered) {
+            proposed << offered;
+            return QString();
+        });
+        window->printer().saveAsPdf();
+        if (hadConfig) {
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+        } else {
+            qunsetenv("XDG_CONFIG_HOME");
+        }
+        QCOMPARE(proposed, QStringList{(exists ? documents : QDir::homePath()) +
+                                       QStringLiteral("/Quellfin 60x30x40.pdf")});
     }
 
     void cancelledDialogsWriteNothing() {
