@@ -1,5 +1,6 @@
 #include "MainForm1.hpp"
 
+#include "accessibility.hpp"
 #include "glass_view.hpp"
 #include "menu.hpp"
 #include "qt_text.hpp"
@@ -93,6 +94,9 @@ TMainForm::TMainForm(QWidget* parent)
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setFocusPolicy(Qt::StrongFocus);
     Memo1->setTabChangesFocus(true);
+    printer_ = new ReportPrinter(
+        form_, [this] { return glassOptions(); }, this);
+    AddReportPrinting(this, Memo1, *printer_);
 
     // Tab visits the components in the window's own order.
     QWidget* previous = nullptr;
@@ -103,6 +107,7 @@ TMainForm::TMainForm(QWidget* parent)
         }
         previous = widget;
     }
+    DescribeForScreenReaders(this);
 
     form_.addReportObserver([this] { showForm(); });
     showForm(); // the report of the run made when the form state was built

@@ -2,6 +2,7 @@
 
 #include "quellfin/form_state.hpp"
 #include "quellfin/glass_check.hpp"
+#include "report_printer.hpp"
 #include "widgets.hpp"
 
 #include <QWidget>
@@ -47,6 +48,9 @@ public:
     // the texts with them.
     void updateSeparators();
 
+    // Printing and saving the report as PDF (Memo1's context menu, Ctrl+P).
+    [[nodiscard]] ReportPrinter& printer() noexcept { return *printer_; }
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -61,6 +65,7 @@ private:
     std::array<RadioBox*, 2> radioButtons_{};
     GlassView* glassView_ = nullptr;
     UrlOpener openUrl_;
+    ReportPrinter* printer_ = nullptr;
 };
 
 } // namespace quellfin::shell

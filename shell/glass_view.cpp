@@ -1,5 +1,6 @@
 #include "glass_view.hpp"
 
+#include "accessibility.hpp"
 #include "qt_text.hpp"
 #include "quellfin/glass_text.hpp"
 
@@ -160,8 +161,9 @@ GlassView::GlassView(FormState& form, QLineEdit* thickness, QWidget* window)
     verdict_->setObjectName(QStringLiteral("GlassVerdictIcon"));
     thickness_->addAction(verdict_, QLineEdit::TrailingPosition);
     // The icon takes room at the right; as much at the left keeps the number centred.
-    if (const auto* button = thickness_->findChild<QToolButton*>()) {
-        thickness_->setTextMargins(button->sizeHint().width(), 0, 0, 0);
+    verdictButton_ = thickness_->findChild<QToolButton*>();
+    if (verdictButton_ != nullptr) {
+        thickness_->setTextMargins(verdictButton_->sizeHint().width(), 0, 0, 0);
     }
     connect(verdict_, &QAction::triggered, this, &GlassView::showDetails);
     thickness_->installEventFilter(this);
@@ -189,6 +191,9 @@ void GlassView::update() {
     verdict_->setToolTip(tip);
     verdict_->setText(ToQString(StatusText(check_.status)));
     thickness_->setToolTip(tip);
+    if (verdictButton_ != nullptr) {
+        DescribeGlassVerdict(verdictButton_, check_, decimal);
+    }
     if (details_ != nullptr) {
         details_->showCheck(check_, decimal);
     }

@@ -66,11 +66,16 @@ private Q_SLOTS:
             decimal("Fator de segurança 2.3 (mínimo 3.8): use vidro de 6 mm")));
         QCOMPARE(window->glassView().verdictAction()->toolTip(), steklo()->toolTip());
         QVERIFY(steklo()->actions().contains(window->glassView().verdictAction()));
-        // The icon is no stop of the Tab chain.
-        QCOMPARE(steklo()->findChild<QToolButton*>()->focusPolicy(), Qt::NoFocus);
+        // The icon is no stop of the Tab chain; a screen reader names it and reads the verdict.
+        auto* icon = steklo()->findChild<QToolButton*>();
+        QCOMPARE(icon->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(icon->accessibleName(), QStringLiteral("Verificação do vidro"));
+        QVERIFY(icon->accessibleDescription().startsWith(
+            QStringLiteral("Fator de segurança baixo. Fator de segurança ")));
 
         enter("steklo", "8");
         QCOMPARE(verdict(), QStringLiteral("Vidro adequado"));
+        QVERIFY(icon->accessibleDescription().startsWith(QStringLiteral("Vidro adequado.")));
         QVERIFY(steklo()->toolTip().contains(QStringLiteral("basta vidro de 6 mm")));
         enter("steklo", "3");
         QCOMPARE(verdict(), QStringLiteral("Vidro inseguro"));
