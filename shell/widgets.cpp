@@ -6,6 +6,9 @@
 #include <QSvgRenderer>
 #include <QValidator>
 #include <QWheelEvent>
+#include <algorithm>
+#include <iterator>
+#include <optional>
 
 namespace quellfin::shell {
 
@@ -31,6 +34,37 @@ public:
 bool HasModifier(const QKeyEvent* event) {
     return (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier;
 }
+
+// What a key does to a closed list, for exactly the modifiers given (the keypad flag aside): move
+// the selection, or (no move) open the drop-down. A key held with modifiers not listed for it does
+// nothing. Letters without a modifier select the first entry that begins with them.
+struct ChoiceKey {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<ChoiceList::Move> move;
+};
+
+using Move = ChoiceList::Move;
+const ChoiceKey kChoiceKeys[] = {
+    {Qt::Key_Up, Qt::NoModifier, Move::Previous},
+    {Qt::Key_Left, Qt::NoModifier, Move::Previous},
+    {Qt::Key_Down, Qt::NoModifier, Move::Next},
+    {Qt::Key_Right, Qt::NoModifier, Move::Next},
+    {Qt::Key_Home, Qt::NoModifier, Move::First},
+    {Qt::Key_Home, Qt::ShiftModifier, Move::First},
+    {Qt::Key_End, Qt::NoModifier, Move::Last},
+    {Qt::Key_End, Qt::ShiftModifier, Move::Last},
+    {Qt::Key_PageUp, Qt::NoModifier, Move::PageBack},
+    {Qt::Key_PageUp, Qt::ShiftModifier, Move::PageBack},
+    {Qt::Key_PageDown, Qt::NoModifier, Move::PageForward},
+    {Qt::Key_PageDown, Qt::ShiftModifier, Move::PageForward},
+    // The platform's ways to open the drop-down; it closes itself on Alt+Down, Escape or a pick.
+    {Qt::Key_Down, Qt::AltModifier, std::nullopt},
+    {Qt::Key_Up, Qt::AltModifier, std::nullopt},
+    {Qt::Key_F4, Qt::NoModifier, std::nullopt},
+    {Qt::Key_Space, Qt::NoModifier, std::nullopt},
+    {Qt::Key_Select, Qt::NoModifier, std::nullopt},
+};
 
 } // namespace
 
@@ -99,47 +133,31 @@ ChoiceBox::ChoiceBox(FormState& form, ChoiceId id, QWidget* parent)
 }
 
 void ChoiceBox::keyPressEvent(QKeyEvent* event) {
-    using Move = ChoiceList::Move;
-    if (HasModifier(event)) {
-        QComboBox::keyPressEvent(event); // Alt+Down opens the list
-        return;
-    }
-    int target = -1;
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        target = list().indexAfter(Move::Previous);
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        target = list().indexAfter(Move::Next);
-        break;
-    case Qt::Key_Home:
-        target = list().indexAfter(Move::First);
-        break;
-    case Qt::Key_End:
-        target = list().indexAfter(Move::Last);
-        break;
-    case Qt::Key_PageUp:
-        target = list().indexAfter(Move::PageBack);
-        break;
-    case Qt::Key_PageDown:
-        target = list().indexAfter(Move::PageForward);
-        break;
-    default:
-        if (const QString text = event->text(); text.size() == 1 && text[0].isLetter()) {
-            target = list().indexForLetter(text[0].unicode());
-            if (target < 0) {
-                event->accept();
-                return;
-            }
-            break;
+    const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+    const auto row =
+        std::find_if(std::begin(kChoiceKeys), std::end(kChoiceKeys), [&](const ChoiceKey& k) {
+            return k.key == event->key() && k.modifiers == held;
+        });
+    if (row != std::end(kChoiceKeys)) {
+        if (row->move) {
+            setCurrentIndex(list().indexAfter(*row->move));
+        } else {
+            showPopup();
         }
-        QComboBox::keyPressEvent(event);
+        event->accept();
         return;
     }
-    setCurrentIndex(target);
-    event->accept();
+    if (const QString text = event->text();
+        held == Qt::NoModifier && text.size() == 1 && text[0].isLetter()) {
+        if (const int target = list().indexForLetter(text[0].unicode()); target >= 0) {
+            setCurrentIndex(target);
+        }
+        event->accept();
+        return;
+    }
+    // Every other key, and every navigation key with another modifier, means nothing to a list;
+    // it goes on to the window, past QComboBox's own moves and type-ahead.
+    QWidget::keyPressEvent(event);
 }
 
 void ChoiceBox::wheelEvent(QWheelEvent* event) {

@@ -34,7 +34,9 @@ private:
 };
 
 // A drop-down list whose selection moves by pick, arrows, Home/End, Page Up/Down, first letter and
-// wheel, with one change notification per change of entry.
+// wheel, with one change notification per change of entry. Arrows and letters count only without
+// a modifier, Home/End and the page keys also with Shift; its keys never reach QComboBox's own
+// moves or type-ahead.
 class ChoiceBox : public QComboBox {
 public:
     ChoiceBox(FormState& form, ChoiceId id, QWidget* parent);

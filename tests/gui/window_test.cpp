@@ -254,6 +254,104 @@ private Q_SLOTS:
         QVERIFY(memo().contains(QStringLiteral("Volume de filtragem: 100 - 500 l/h ")));
     }
 
+    // Arrows and letters count only without a modifier; Home, End and the page keys also with
+    // Shift. Alt+Up/Down may open the drop-down but never change the entry. `text` is what the
+    // keyboard would type with those modifiers ("M" is Shift+M, or M with Caps Lock).
+    void choiceListKeysAndModifiers_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<bool>("opens");
+        const int none = Qt::NoModifier;
+        const int shift = Qt::ShiftModifier;
+        const int ctrl = Qt::ControlModifier;
+        const int alt = Qt::AltModifier;
+        const int meta = Qt::MetaModifier;
+        const int keypad = Qt::KeypadModifier;
+        const struct {
+            const char* name;
+            Qt::Key key;
+            const char* text;
+            int modifiers, start, expected, runs;
+            bool opens;
+        } rows[] = {
+            // riba: 0 Somente plantas, 1 Muito pouco, 2 Pouco, 3 Médio, 4 Alta quantidade, 5 Muito
+            {"Down", Qt::Key_Down, "", none, 3, 4, 1, false},
+            {"Down on the last", Qt::Key_Down, "", none, 5, 5, 0, false},
+            {"Up", Qt::Key_Up, "", none, 3, 2, 1, false},
+            {"Up on the first", Qt::Key_Up, "", none, 0, 0, 0, false},
+            {"Right", Qt::Key_Right, "", none, 3, 4, 1, false},
+            {"Left", Qt::Key_Left, "", none, 3, 2, 1, false},
+            {"keypad Down", Qt::Key_Down, "", keypad, 3, 4, 1, false},
+            {"Shift+Down", Qt::Key_Down, "", shift, 3, 3, 0, false},
+            {"Shift+Up", Qt::Key_Up, "", shift, 3, 3, 0, false},
+            {"Shift+Right", Qt::Key_Right, "", shift, 3, 3, 0, false},
+            {"Ctrl+Down", Qt::Key_Down, "", ctrl, 3, 3, 0, false},
+            {"Ctrl+Left", Qt::Key_Left, "", ctrl, 3, 3, 0, false},
+            {"Meta+Up", Qt::Key_Up, "", meta, 3, 3, 0, false},
+            {"Ctrl+Shift+Down", Qt::Key_Down, "", ctrl | shift, 3, 3, 0, false},
+            {"Alt+Down opens", Qt::Key_Down, "", alt, 3, 3, 0, true},
+            {"Alt+Up opens", Qt::Key_Up, "", alt, 3, 3, 0, true},
+            {"Alt+Right", Qt::Key_Right, "", alt, 3, 3, 0, false},
+            {"P", Qt::Key_P, "p", none, 3, 2, 1, false},
+            {"M", Qt::Key_M, "m", none, 3, 1, 1, false},
+            {"M with Caps Lock", Qt::Key_M, "M", none, 3, 1, 1, false},
+            {"M on its entry", Qt::Key_M, "m", none, 1, 1, 0, false},
+            {"Z, no entry", Qt::Key_Z, "z", none, 3, 3, 0, false},
+            {"Shift+M", Qt::Key_M, "M", shift, 3, 3, 0, false},
+            {"Shift+P", Qt::Key_P, "P", shift, 3, 3, 0, false},
+            {"Ctrl+M", Qt::Key_M, "\r", ctrl, 3, 3, 0, false},
+            {"Alt+M", Qt::Key_M, "m", alt, 3, 3, 0, false},
+            {"Meta+P", Qt::Key_P, "p", meta, 3, 3, 0, false},
+            {"digit", Qt::Key_1, "1", none, 3, 3, 0, false},
+            {"Home", Qt::Key_Home, "", none, 3, 0, 1, false},
+            {"Home on the first", Qt::Key_Home, "", none, 0, 0, 0, false},
+            {"Shift+Home", Qt::Key_Home, "", shift, 3, 0, 1, false},
+            {"Ctrl+Home", Qt::Key_Home, "", ctrl, 3, 3, 0, false},
+            {"End", Qt::Key_End, "", none, 3, 5, 1, false},
+            {"Shift+End", Qt::Key_End, "", shift, 3, 5, 1, false},
+            {"Alt+End", Qt::Key_End, "", alt, 3, 3, 0, false},
+            {"Page Down", Qt::Key_PageDown, "", none, 0, 5, 1, false},
+            {"Shift+Page Down", Qt::Key_PageDown, "", shift, 0, 5, 1, false},
+            {"Shift+Page Down on the last", Qt::Key_PageDown, "", shift, 5, 5, 0, false},
+            {"Ctrl+Page Down", Qt::Key_PageDown, "", ctrl, 0, 0, 0, false},
+            {"Alt+Page Down", Qt::Key_PageDown, "", alt, 0, 0, 0, false},
+            {"Page Up", Qt::Key_PageUp, "", none, 5, 0, 1, false},
+            {"Shift+Page Up", Qt::Key_PageUp, "", shift, 5, 0, 1, false},
+            {"Meta+Page Up", Qt::Key_PageUp, "", meta, 5, 5, 0, false},
+        };
+        for (const auto& r : rows) {
+            QTest::newRow(r.name) << int(r.key) << QString::fromLatin1(r.text) << r.modifiers
+                                  << r.start << r.expected << r.runs << r.opens;
+        }
+    }
+    void choiceListKeysAndModifiers() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, modifiers);
+        QFETCH(int, start);
+        QFETCH(int, expected);
+        QFETCH(int, runs);
+        QFETCH(bool, opens);
+        auto* riba = child<QComboBox>("riba");
+        riba->setFocus();
+        riba->setCurrentIndex(start);
+        const long before = window->form().runCount();
+        QTest::sendKeyEvent(QTest::Click, riba, Qt::Key(key), text,
+                            Qt::KeyboardModifiers(modifiers));
+        QWidget* popup = QApplication::activePopupWidget();
+        QCOMPARE(popup != nullptr, opens);
+        if (popup != nullptr) {
+            popup->close();
+        }
+        QCOMPARE(riba->currentIndex(), expected);
+        QCOMPARE(window->form().fields().riba.itemIndex(), expected);
+        QCOMPARE(window->form().runCount() - before, runs);
+    }
+
     void radioClickRunsClickThenBothChanges() {
         auto* second = child<QRadioButton>("RadioButton2");
         auto* first = child<QRadioButton>("RadioButton1");
