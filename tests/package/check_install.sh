@@ -22,7 +22,10 @@ for size in 16 24 32 48 64 128 256; do
     file "$png" | grep -q "PNG image data, $size x $size" || { echo "wrong size: $(file "$png")"; exit 1; }
 done
 
-desktop-file-validate "$prefix/share/applications/$id.desktop"
+# Errors, warnings and hints alike (a hint: more than one main category, say).
+validation=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) || true
+[[ -z "$validation" ]] || { echo "desktop-file-validate: $validation"; exit 1; }
+grep -qx "Categories=Science;Engineering;" "$prefix/share/applications/$id.desktop"
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop"
 grep -qx "Exec=quellfin" "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" ||
