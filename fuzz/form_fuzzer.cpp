@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -117,7 +118,12 @@ void CheckResults(const FormState& form) {
 __attribute__((no_sanitize("coverage"))) void CheckGlassFigures(const FormState& form,
                                                                 TopSupport top) {
     const auto finite = [](const std::optional<double>& x) { return !x || std::isfinite(*x); };
-    for (const BottomSupport bottom : {BottomSupport::Flat, BottomSupport::Edges}) {
+    // Rimless walls do not depend on the bottom's support: one pass with the bottom counting.
+    const auto bottoms =
+        top == TopSupport::Braced
+            ? std::initializer_list<BottomSupport>{BottomSupport::Flat, BottomSupport::Edges}
+            : std::initializer_list<BottomSupport>{BottomSupport::Edges};
+    for (const BottomSupport bottom : bottoms) {
         const GlassOptions options{top, bottom};
         const GlassCheck check = CheckGlass(form.fields(), form.quantities(), options);
         bool anyLoaded = false;

@@ -120,6 +120,11 @@ const GlassOptions& TMainForm::glassOptions() const noexcept {
 }
 
 TMainForm::~TMainForm() {
+    // A number box that loses the focus commits its edit. Let that happen now, while the form and
+    // the report still exist, not while the widgets are being torn down.
+    if (QWidget* focused = focusWidget()) {
+        focused->clearFocus();
+    }
     if (MainForm == this) {
         MainForm = nullptr;
     }

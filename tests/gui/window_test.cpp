@@ -445,6 +445,20 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
     }
 
+    void destroyingTheShownWindowWithAnEditPendingIsSafe() {
+        auto shown = std::make_unique<TMainForm>();
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        int reports = 0;
+        shown->form().addReportObserver([&] { ++reports; });
+        auto* dlina = shown->findChild<QLineEdit*>(QStringLiteral("dlina"));
+        dlina->setFocus();
+        SelectAllAndType(dlina, QStringLiteral("80"));
+        shown.reset();        // still shown, the edit not yet committed
+        QCOMPARE(reports, 1); // committed as on leaving the field, while the window was whole
+        QVERIFY(MainForm == nullptr);
+    }
+
     void newSeparatorsRewriteTheTextsWithoutARun() {
         window->form().setSeparators({U',', U'.'});
         QCOMPARE(child<QLineEdit>("dlina")->text(), QStringLiteral("60,00"));
