@@ -3,21 +3,19 @@
 #include "floor_report.hpp" // the report of the stored defaults, written by quellfin-report
 #include "menu.hpp"
 #include "quellfin/fields.hpp"
+#include "widgets.hpp"
 #include "window_layout.hpp"
 
 #include <QActionGroup>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <map>
 
@@ -34,44 +32,6 @@ QString Text(std::string_view text) {
 QRect Rect(const Box& b) {
     return {b.x, b.y, b.width, b.height};
 }
-
-// An SVG picture fitted with its aspect ratio kept, rendered once per size into the pixmap cache:
-// drawn as the main window draws its pictures (under keys of its own).
-class FloorPicture : public QWidget {
-public:
-    FloorPicture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {}
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        const qreal scale = devicePixelRatioF();
-        const QSize pixels = size() * scale;
-        const QString key = QStringLiteral("floor %1@%2x%3")
-                                .arg(resource_)
-                                .arg(pixels.width())
-                                .arg(pixels.height());
-        QPixmap pixmap;
-        if (!QPixmapCache::find(key, &pixmap)) {
-            QSvgRenderer svg(resource_);
-            QSizeF fitted = svg.defaultSize();
-            fitted.scale(QSizeF(pixels), Qt::KeepAspectRatio);
-            pixmap = QPixmap(fitted.toSize());
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            painter.setRenderHint(QPainter::Antialiasing);
-            svg.render(&painter);
-            painter.end();
-            QPixmapCache::insert(key, pixmap);
-        }
-        pixmap.setDevicePixelRatio(scale);
-        const QSizeF shown = QSizeF(pixmap.size()) / scale;
-        QPainter painter(this);
-        painter.drawPixmap(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),
-                           pixmap);
-    }
-
-private:
-    QString resource_;
-};
 
 void AddMenuBar(QWidget* window) {
     auto* bar = new QMenuBar(window);
@@ -164,7 +124,9 @@ std::unique_ptr<QWidget> FloorForm() {
         radio->setGeometry(Rect(kRadioButtons[i].box));
     }
     for (const PictureLayout& p : kPictures) {
-        (new FloorPicture(Text(p.resource), construction))->setGeometry(Rect(p.box));
+        // Our own picture widget, with renderings cached apart from the window's.
+        (new PictureBox(Text(p.resource), construction, QStringLiteral("floor ")))
+            ->setGeometry(Rect(p.box));
     }
 
     auto* memo = new QPlainTextEdit(window.get());

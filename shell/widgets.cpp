@@ -213,14 +213,16 @@ void RadioBox::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
-PictureBox::PictureBox(const QString& resource, QWidget* parent)
-    : QWidget(parent), resource_(resource) {}
+PictureBox::PictureBox(const QString& resource, QWidget* parent, QString cacheSpace)
+    : QWidget(parent), resource_(resource), cacheSpace_(std::move(cacheSpace)) {}
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     const qreal scale = devicePixelRatioF();
     const QSize pixels = size() * scale;
-    const QString key =
-        QStringLiteral("%1@%2x%3").arg(resource_).arg(pixels.width()).arg(pixels.height());
+    const QString key = QStringLiteral("%1%2@%3x%4")
+                            .arg(cacheSpace_, resource_)
+                            .arg(pixels.width())
+                            .arg(pixels.height());
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
         QSvgRenderer svg(resource_);

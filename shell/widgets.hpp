@@ -78,13 +78,16 @@ private:
 // and costs a copy on every later paint.
 class PictureBox : public QWidget {
 public:
-    PictureBox(const QString& resource, QWidget* parent);
+    // `cacheSpace` keeps this picture's cached renderings apart from other boxes showing the same
+    // resource (a benchmark's floor form draws its own).
+    PictureBox(const QString& resource, QWidget* parent, QString cacheSpace = {});
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString resource_;
+    QString cacheSpace_;
 };
 
 } // namespace quellfin::shell
