@@ -165,15 +165,11 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const FormState& form,
 
     const GlassCheck check = CheckGlass(form.fields(), form.quantities(), options);
     out.paragraph(QStringLiteral("VERIFICAÇÃO DO VIDRO"), 9.5, true, 6);
-    out.paragraph(QStringLiteral("Espessura do vidro: %1 mm").arg(Number(check.thickness, form)));
-    out.paragraph(QStringLiteral("Profundidade da água: %1 mm")
-                      .arg(Number(std::max(check.waterDepth, 0.0), form)));
-    out.paragraph(QStringLiteral("Apoio do fundo: ") +
-                  ToQString(BottomSupportText(check.options.bottom)));
+    for (const std::string& line : GlassHeading(check, decimal)) {
+        out.paragraph(ToQString(line));
+    }
     out.table(MakeGlassTable(check, decimal));
-    out.paragraph(QStringLiteral("Resultado: ") + ToQString(StatusText(check.status)) +
-                      QStringLiteral(". ") + ToQString(GlassSummary(check, decimal)),
-                  9.5, false, 8);
+    out.paragraph(ToQString(GlassResult(check, decimal)), 9.5, false, 8);
     out.paragraph(ToQString(FloorLoadText(check, decimal)));
     out.paragraph(QStringLiteral("Notas:"), 9.5, true, 8);
     for (const std::string& note : GlassNotes(check, decimal)) {

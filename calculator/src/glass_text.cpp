@@ -131,6 +131,20 @@ std::vector<std::string> GlassNotes(const GlassCheck& check, char32_t decimal) {
     return notes;
 }
 
+std::vector<std::string> GlassHeading(const GlassCheck& check, char32_t decimal) {
+    return {
+        "Espessura do vidro: " + NumberText(check.thickness, decimal) + " mm",
+        "Profundidade da água: " + NumberText(std::max(check.waterDepth, 0.0), decimal) + " mm",
+        "Topo do aquário: " + std::string(TopSupportText(check.options.top)),
+        "Apoio do fundo: " + std::string(BottomSupportText(check.options.bottom)),
+    };
+}
+
+std::string GlassResult(const GlassCheck& check, char32_t decimal) {
+    return "Resultado: " + std::string(StatusText(check.status)) + ". " +
+           GlassSummary(check, decimal);
+}
+
 std::string FloorLoadText(const GlassCheck& check, char32_t decimal) {
     if (!check.floorLoad) {
         return "Carga no piso: " + std::string(kNone) + " (sem área de apoio)";
@@ -177,11 +191,10 @@ std::size_t DisplayWidth(std::string_view text) noexcept {
 
 std::string GlassText(const GlassCheck& check, char32_t decimal) {
     std::string out = "VERIFICAÇÃO DO VIDRO\n";
-    out += "Espessura do vidro: " + NumberText(check.thickness, decimal) + " mm\n";
-    out +=
-        "Profundidade da água: " + NumberText(std::max(check.waterDepth, 0.0), decimal) + " mm\n";
-    out += "Topo do aquário: " + std::string(TopSupportText(check.options.top)) + "\n";
-    out += "Apoio do fundo: " + std::string(BottomSupportText(check.options.bottom)) + "\n\n";
+    for (const std::string& line : GlassHeading(check, decimal)) {
+        out += line + '\n';
+    }
+    out += '\n';
 
     const GlassTable table = MakeGlassTable(check, decimal);
     std::array<std::size_t, GlassTable::kColumns> widths{};
@@ -214,8 +227,7 @@ std::string GlassText(const GlassCheck& check, char32_t decimal) {
         write(row);
     }
 
-    out += "\nResultado: " + std::string(StatusText(check.status)) + ". " +
-           GlassSummary(check, decimal) + "\n";
+    out += '\n' + GlassResult(check, decimal) + '\n';
     out += FloorLoadText(check, decimal) + "\n\nNotas:\n";
     for (const std::string& note : GlassNotes(check, decimal)) {
         out += "- " + note + '\n';

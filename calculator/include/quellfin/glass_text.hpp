@@ -30,6 +30,13 @@ std::string_view GlassAssumption(const GlassCheck& check) noexcept;
 // What the check assumes, and what follows from it, a sentence each.
 std::vector<std::string> GlassNotes(const GlassCheck& check, char32_t decimal);
 
+// What was checked, a line each: the glass thickness, the water depth, the top edge and the
+// bottom's support.
+std::vector<std::string> GlassHeading(const GlassCheck& check, char32_t decimal);
+
+// "Resultado: Fator de segurança baixo. Fator de segurança 2,3 (mínimo 3,8): use vidro de 6 mm"
+std::string GlassResult(const GlassCheck& check, char32_t decimal);
+
 // "Carga no piso: 430 kg/m²" (or that there is no footprint).
 std::string FloorLoadText(const GlassCheck& check, char32_t decimal);
 
