@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -129,16 +130,43 @@ void RemakeAccessible(QWidget* widget) {
 }
 
 // With the list named by its label, a screen reader finds the current entry as the selected item
-// of the drop-down (which Qt otherwise selects only while it is open).
-void ShowEntryAsSelected(QComboBox* list) {
-    const auto select = [list](int index) {
-        list->view()->selectionModel()->setCurrentIndex(
-            list->model()->index(index, list->modelColumn(), list->rootModelIndex()),
-            QItemSelectionModel::ClearAndSelect);
-    };
-    select(list->currentIndex());
-    QObject::connect(list, &QComboBox::currentIndexChanged, list->view(), select);
+// of the drop-down (which Qt otherwise selects only while it is open). The drop-down is built on
+// first use and costs a third of the window's start, so it is only touched while accessibility is
+// active: from then on every change of entry is mirrored, and at activation every list catches up.
+bool& ToldActive() {
+    static bool active = false; // as the platform last told the activation observer
+    return active;
 }
+
+void SelectEntryInDropDown(QComboBox* list) {
+    if (!ToldActive() && !QAccessible::isActive()) {
+        return;
+    }
+    list->view()->selectionModel()->setCurrentIndex(
+        list->model()->index(list->currentIndex(), list->modelColumn(), list->rootModelIndex()),
+        QItemSelectionModel::ClearAndSelect);
+}
+
+void ShowEntryAsSelected(QComboBox* list) {
+    SelectEntryInDropDown(list);
+    QObject::connect(list, &QComboBox::currentIndexChanged, list,
+                     [list] { SelectEntryInDropDown(list); });
+}
+
+class ListsCatchUp : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override {
+        ToldActive() = active;
+        if (!active) {
+            return;
+        }
+        for (QWidget* widget : QApplication::allWidgets()) {
+            if (auto* list = dynamic_cast<ChoiceBox*>(widget)) {
+                SelectEntryInDropDown(list);
+            }
+        }
+    }
+};
 
 } // namespace
 
@@ -163,6 +191,8 @@ std::vector<AccessibleText> AccessibleTexts() {
 void InstallAccessibleRoles() {
     static const bool installed = [] {
         QAccessible::installFactory(RolesFactory);
+        static ListsCatchUp catchUp;
+        QAccessible::installActivationObserver(&catchUp);
         return true;
     }();
     (void)installed;
