@@ -78,7 +78,7 @@ private:
     QAction* verdict_;
     QWidget* verdictButton_ = nullptr; // the icon's own widget inside the box
     QPointer<GlassDetails> details_;
-    std::array<QIcon, 4> icons_;            // by status, each read from its SVG once
+    std::array<QIcon, 4> icons_;             // by status, each read from its SVG once
     std::optional<GlassStatus> shownStatus_; // the icon only changes with the verdict
     GlassOptions options_;
     GlassCheck check_;
