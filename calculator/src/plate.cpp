@@ -103,6 +103,21 @@ PlateCoefficients NanCoefficients() {
 
 } // namespace
 
+// One mode's share at height y, before its factor sin k x (w, M_x, M_y) or cos k x (M_xy): E and
+// F are e^-ky and e^-k(b-y).
+LevyPlate::ModeShare LevyPlate::Share(const Mode& mode, double y, double E, double F) const {
+    const double k = mode.k;
+    const double k2 = k * k;
+    const double u = k * y;
+    const double v = k * (height_ - y);
+    const double* c = mode.c;
+    const double Y = mode.p0 + mode.p1 * y + (c[0] + c[1] * u) * E + (c[2] + c[3] * v) * F;
+    const double dY =
+        mode.p1 + k * ((-c[0] + c[1] * (1.0 - u)) * E + (c[2] - c[3] * (1.0 - v)) * F);
+    const double ddY = k2 * ((c[0] + c[1] * (u - 2.0)) * E + (c[2] + c[3] * (v - 2.0)) * F);
+    return {Y, k2 * Y - kNu * ddY, kNu * k2 * Y - ddY, -(1.0 - kNu) * k * dY};
+}
+
 int LevyPlate::TermsFor(double span, double height) {
     const double s = span / height;
     return 12 + CeilCount(4.0 * s, 0, 4000);
@@ -174,20 +189,12 @@ PlateResponse LevyPlate::At(double x, double y) const {
     double si = s1;
     PlateResponse r{0, 0, 0, 0};
     for (const Mode& mode : modes_) {
-        const double k = mode.k;
-        const double k2 = k * k;
-        const double u = k * y;
-        const double v = k * (b - y);
-        const double* c = mode.c;
-        const double Y = mode.p0 + mode.p1 * y + (c[0] + c[1] * u) * E + (c[2] + c[3] * v) * F;
-        const double dY =
-            mode.p1 + k * ((-c[0] + c[1] * (1.0 - u)) * E + (c[2] - c[3] * (1.0 - v)) * F);
-        const double ddY = k2 * ((c[0] + c[1] * (u - 2.0)) * E + (c[2] + c[3] * (v - 2.0)) * F);
+        const ModeShare share = Share(mode, y, E, F);
         const double s = si * mode.scale;
-        r.w += s * Y;
-        r.mx += s * (k2 * Y - kNu * ddY);
-        r.my += s * (kNu * k2 * Y - ddY);
-        r.mxy -= (1.0 - kNu) * k * co * mode.scale * dY;
+        r.w += s * share.w;
+        r.mx += s * share.mx;
+        r.my += s * share.my;
+        r.mxy += co * mode.scale * share.mxy;
         E = E < kTiny ? 0.0 : E * zy2;
         F = F < kTiny ? 0.0 : F * zv2;
         const double nextCo = co * c2 - si * s2;
@@ -321,26 +328,14 @@ PlateMaxima LevyPlate::Maxima() const {
         double E = zy;
         double F = zv;
         for (std::size_t m = 0; m < n; ++m) {
-            const Mode& mode = modes_[m];
-            const double k = mode.k;
-            const double k2 = k * k;
-            const double u = k * y;
-            const double v = k * (b - y);
-            const double* c = mode.c;
-            const double Y = mode.p0 + mode.p1 * y + (c[0] + c[1] * u) * E + (c[2] + c[3] * v) * F;
-            const double dY =
-                mode.p1 + k * ((-c[0] + c[1] * (1.0 - u)) * E + (c[2] - c[3] * (1.0 - v)) * F);
-            const double ddY = k2 * ((c[0] + c[1] * (u - 2.0)) * E + (c[2] + c[3] * (v - 2.0)) * F);
-            const double tx = k2 * Y - kNu * ddY;
-            const double ty = kNu * k2 * Y - ddY;
-            const double txy = -(1.0 - kNu) * k * dY;
+            const ModeShare share = Share(modes_[m], y, E, F);
             const double* sm = &sines[m * nx];
             const double* cm = &cosines[m * nx];
             for (std::size_t i = 0; i < nx; ++i) {
-                w[i] += sm[i] * Y;
-                mx[i] += sm[i] * tx;
-                my[i] += sm[i] * ty;
-                mxy[i] += cm[i] * txy;
+                w[i] += sm[i] * share.w;
+                mx[i] += sm[i] * share.mx;
+                my[i] += sm[i] * share.my;
+                mxy[i] += cm[i] * share.mxy;
             }
             E = E < kTiny ? 0.0 : E * zy * zy;
             F = F < kTiny ? 0.0 : F * zv * zv;

@@ -87,6 +87,10 @@ private:
         double p0, p1; // particular solution p0 + p1 y
         double c[4];   // coefficients of e^-ky, ky e^-ky, e^-k(b-y), k(b-y) e^-k(b-y)
     };
+    struct ModeShare {
+        double w, mx, my, mxy;
+    };
+    ModeShare Share(const Mode& mode, double y, double E, double F) const;
     double Refine(double (*measure)(const PlateResponse&), double& x, double& y, double hx,
                   double hy) const;
 
