@@ -107,11 +107,10 @@ nlohmann::ordered_json GlassJson(const GlassCheck& check) {
     const auto orNull = [](const std::optional<double>& x) {
         return x ? ordered_json(*x) : ordered_json(nullptr);
     };
-    static constexpr std::string_view kPaneKeys[] = {"front", "side", "bottom"};
     ordered_json panes = ordered_json::array();
     for (const PaneCheck& p : check.panes) {
         panes.push_back({
-            {"pane", kPaneKeys[static_cast<std::size_t>(p.pane)]},
+            {"pane", PaneKey(p.pane)},
             {"span_mm", p.span},
             {"height_mm", p.height},
             {"ratio", p.ratio},

@@ -12,6 +12,23 @@ namespace {
 
 constexpr std::string_view kNone = "—";
 
+// What the user reads, and the word the JSON output uses, in the order of the enumeration.
+struct Words {
+    std::string_view text;
+    std::string_view key;
+};
+constexpr std::array<Words, 3> kPaneWords{{
+    {"Frente/trás", "front"},
+    {"Laterais", "side"},
+    {"Fundo", "bottom"},
+}};
+constexpr std::array<Words, 4> kStatusWords{{
+    {"Vidro adequado", "ok"},
+    {"Fator de segurança baixo", "low"},
+    {"Vidro inseguro", "unsafe"},
+    {"Sem água", "no water"},
+}};
+
 // Fixed decimals for the sizes a tank has; whole numbers in the general format beyond that.
 std::string Shown(double x, int decimals, char32_t decimal) {
     if (std::fabs(x) < 1e6) {
@@ -34,43 +51,19 @@ std::string Thickness(const std::optional<double>& stock, char32_t decimal) {
 } // namespace
 
 std::string_view PaneName(PaneKind pane) noexcept {
-    switch (pane) {
-    case PaneKind::Front:
-        return "Frente/trás";
-    case PaneKind::Side:
-        return "Laterais";
-    case PaneKind::Bottom:
-        return "Fundo";
-    }
-    return {};
+    return kPaneWords[static_cast<std::size_t>(pane)].text;
+}
+
+std::string_view PaneKey(PaneKind pane) noexcept {
+    return kPaneWords[static_cast<std::size_t>(pane)].key;
 }
 
 std::string_view StatusText(GlassStatus status) noexcept {
-    switch (status) {
-    case GlassStatus::Ok:
-        return "Vidro adequado";
-    case GlassStatus::Low:
-        return "Fator de segurança baixo";
-    case GlassStatus::Unsafe:
-        return "Vidro inseguro";
-    case GlassStatus::NoWater:
-        return "Sem água";
-    }
-    return {};
+    return kStatusWords[static_cast<std::size_t>(status)].text;
 }
 
 std::string_view StatusKey(GlassStatus status) noexcept {
-    switch (status) {
-    case GlassStatus::Ok:
-        return "ok";
-    case GlassStatus::Low:
-        return "low";
-    case GlassStatus::Unsafe:
-        return "unsafe";
-    case GlassStatus::NoWater:
-        return "no water";
-    }
-    return {};
+    return kStatusWords[static_cast<std::size_t>(status)].key;
 }
 
 std::string_view TopSupportText(TopSupport top) noexcept {

@@ -12,7 +12,8 @@
 
 namespace quellfin {
 
-std::string_view PaneName(PaneKind pane) noexcept;
+std::string_view PaneName(PaneKind pane) noexcept; // "Frente/trás"
+std::string_view PaneKey(PaneKind pane) noexcept;  // the machine word: "front", "side", "bottom"
 // "Vidro adequado", "Fator de segurança baixo", "Vidro inseguro", "Sem água".
 std::string_view StatusText(GlassStatus status) noexcept;
 // The machine words of a status: "ok", "low", "unsafe", "no water".
