@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -114,17 +114,18 @@ void CheckResults(const FormState& form) {
     }
 }
 
-// The rimless check solves two plates, a hundred times the table look-up: it runs once an input.
-__attribute__((no_sanitize("coverage"))) void CheckGlassFigures(const FormState& form,
-                                                                TopSupport top) {
+// The braced check after every action; the rimless one, which solves two plates (a hundred times
+// the table look-up), once an input, with the bottom counting (rimless walls do not depend on it).
+constexpr std::array<GlassOptions, 2> kBracedChecks{{
+    {TopSupport::Braced, BottomSupport::Flat},
+    {TopSupport::Braced, BottomSupport::Edges},
+}};
+constexpr std::array<GlassOptions, 1> kRimlessChecks{{{TopSupport::Rimless, BottomSupport::Edges}}};
+
+__attribute__((no_sanitize("coverage"))) void
+CheckGlassFigures(const FormState& form, std::span<const GlassOptions> checks) {
     const auto finite = [](const std::optional<double>& x) { return !x || std::isfinite(*x); };
-    // Rimless walls do not depend on the bottom's support: one pass with the bottom counting.
-    const auto bottoms =
-        top == TopSupport::Braced
-            ? std::initializer_list<BottomSupport>{BottomSupport::Flat, BottomSupport::Edges}
-            : std::initializer_list<BottomSupport>{BottomSupport::Edges};
-    for (const BottomSupport bottom : bottoms) {
-        const GlassOptions options{top, bottom};
+    for (const GlassOptions& options : checks) {
         const GlassCheck check = CheckGlass(form.fields(), form.quantities(), options);
         bool anyLoaded = false;
         for (const PaneCheck& p : check.panes) {
@@ -208,17 +209,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     CheckReport(form);
     CheckResults(form);
-    CheckGlassFigures(form, TopSupport::Braced);
+    CheckGlassFigures(form, kBracedChecks);
     for (int actions = 0; !in.empty() && actions < 32; ++actions) {
         form.apply(Decode(in));
         if (rewritten) { // an action that runs nothing leaves the report as it was
             CheckReport(form);
             CheckResults(form);
-            CheckGlassFigures(form, TopSupport::Braced);
+            CheckGlassFigures(form, kBracedChecks);
             rewritten = false;
         }
     }
-    CheckGlassFigures(form, TopSupport::Rimless);
+    CheckGlassFigures(form, kRimlessChecks);
     CompareWithFreshForm(form, seen);
     return 0;
 }
