@@ -179,23 +179,27 @@ void GlassView::setOptions(GlassOptions options) {
 void GlassView::update() {
     const char32_t decimal = form_.separators().decimal;
     check_ = CheckGlass(form_.fields(), form_.quantities(), options_);
+    if (details_ != nullptr) {
+        details_->showCheck(check_, decimal);
+    }
+    // Most recalculations leave the verdict and its words as they were (a radio click runs three).
+    const QString tip = Tooltip(check_, decimal);
+    if (shownStatus_ == check_.status && tip == thickness_->toolTip()) {
+        return;
+    }
     if (shownStatus_ != check_.status) {
         QIcon& icon = icons_[static_cast<std::size_t>(check_.status)];
         if (icon.isNull()) {
             icon = QIcon(IconResource(check_.status));
         }
         verdict_->setIcon(icon);
+        verdict_->setText(ToQString(StatusText(check_.status)));
         shownStatus_ = check_.status;
     }
-    const QString tip = Tooltip(check_, decimal);
     verdict_->setToolTip(tip);
-    verdict_->setText(ToQString(StatusText(check_.status)));
     thickness_->setToolTip(tip);
     if (verdictButton_ != nullptr) {
         DescribeGlassVerdict(verdictButton_, check_, decimal);
-    }
-    if (details_ != nullptr) {
-        details_->showCheck(check_, decimal);
     }
 }
 

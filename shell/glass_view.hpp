@@ -79,7 +79,7 @@ private:
     QWidget* verdictButton_ = nullptr; // the icon's own widget inside the box
     QPointer<GlassDetails> details_;
     std::array<QIcon, 4> icons_;             // by status, each read from its SVG once
-    std::optional<GlassStatus> shownStatus_; // the icon only changes with the verdict
+    std::optional<GlassStatus> shownStatus_; // the icon and its words change with the verdict
     GlassOptions options_;
     GlassCheck check_;
 };
