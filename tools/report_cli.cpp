@@ -4,6 +4,7 @@
 #include "quellfin/glass_text.hpp"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -101,6 +102,43 @@ std::variant<Actions, UsageError> ParseAction(std::string_view arg) {
 
 enum class Output { Report, Glass, Json };
 
+// The words of the glass check's choices, on the command line and in the JSON output.
+template <typename Value> struct Word {
+    std::string_view word;
+    Value value;
+};
+constexpr std::array<Word<TopSupport>, 2> kTopWords{{
+    {"braced", TopSupport::Braced},
+    {"rimless", TopSupport::Rimless},
+}};
+constexpr std::array<Word<BottomSupport>, 2> kBottomWords{{
+    {"flat", BottomSupport::Flat},
+    {"edges", BottomSupport::Edges},
+}};
+
+template <typename Value, std::size_t N>
+bool Choose(const std::array<Word<Value>, N>& words, std::string_view text, Value& chosen) {
+    const auto found = std::find_if(words.begin(), words.end(),
+                                    [&](const Word<Value>& w) { return w.word == text; });
+    if (found == words.end()) {
+        return false;
+    }
+    chosen = found->value;
+    return true;
+}
+
+template <typename Value, std::size_t N>
+std::string_view WordFor(const std::array<Word<Value>, N>& words, Value value) {
+    return std::find_if(words.begin(), words.end(),
+                        [&](const Word<Value>& w) { return w.value == value; })
+        ->word;
+}
+
+// "braced or rimless"
+template <typename Value> std::string Alternatives(const std::array<Word<Value>, 2>& words) {
+    return std::string(words[0].word) + " or " + std::string(words[1].word);
+}
+
 // The check as JSON: figures in millimetres, newtons and kilograms, "." as the decimal point.
 nlohmann::ordered_json GlassJson(const GlassCheck& check) {
     using nlohmann::ordered_json;
@@ -127,8 +165,8 @@ nlohmann::ordered_json GlassJson(const GlassCheck& check) {
         {"water_depth_mm", check.waterDepth},
         {"glass_thickness_mm", check.thickness},
         {"safety_factor_target", glass::kTargetSafetyFactor},
-        {"top", check.options.top == TopSupport::Braced ? "braced" : "rimless"},
-        {"bottom_support", check.options.bottom == BottomSupport::Flat ? "flat" : "edges"},
+        {"top", WordFor(kTopWords, check.options.top)},
+        {"bottom_support", WordFor(kBottomWords, check.options.bottom)},
         {"status", StatusKey(check.status)},
         {"lowest_safety_factor", orNull(check.lowestSafetyFactor)},
         {"recommended_mm", orNull(check.recommended)},
@@ -170,19 +208,14 @@ int RunReportTool(std::span<const std::string_view> args, std::ostream& out, std
                 return fail("'" + std::string(arg) + "' needs a value after it");
             }
             const std::string_view text = args[++i];
-            if (arg == "--top") {
-                if (text != "braced" && text != "rimless") {
-                    return fail("'--top " + std::string(text) + "': say braced or rimless");
+            if (arg == "--top" || arg == "--bottom") {
+                const bool known = arg == "--top" ? Choose(kTopWords, text, glassOptions.top)
+                                                  : Choose(kBottomWords, text, glassOptions.bottom);
+                if (!known) {
+                    const std::string say =
+                        arg == "--top" ? Alternatives(kTopWords) : Alternatives(kBottomWords);
+                    return fail("'" + std::string(arg) + " " + std::string(text) + "': say " + say);
                 }
-                glassOptions.top = text == "braced" ? TopSupport::Braced : TopSupport::Rimless;
-                glassOnlyOption = arg;
-                continue;
-            }
-            if (arg == "--bottom") {
-                if (text != "flat" && text != "edges") {
-                    return fail("'--bottom " + std::string(text) + "': say flat or edges");
-                }
-                glassOptions.bottom = text == "flat" ? BottomSupport::Flat : BottomSupport::Edges;
                 glassOnlyOption = arg;
                 continue;
             }
